@@ -1,0 +1,74 @@
+// The operating-system boundary: everything the configuration needs from Windows.
+// Passed in by reference; the program makes one Win32 realisation, tests make in-memory ones.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orl {
+
+// The one error the platform layer raises: a settings or period file that cannot be read or
+// saved. It carries the user-facing message ("Cannot open file ...", "Cannot create file ...").
+class PlatformError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class PathKind { Missing, File, Folder };
+
+// File attributes, with the values Windows gives them.
+enum Attribute : unsigned { ReadOnly = 0x1, Hidden = 0x2, System = 0x4 };
+
+// Outcome of listing a folder or reading a file: a missing folder or file is told apart from
+// one that exists but cannot be read, since only the second is a fault.
+enum class Access { Done, Missing, Failed };
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // What the path names now; an unreachable path reads as Missing.
+    virtual PathKind Probe(const std::string& path) = 0;
+    // Creates the folder and every missing folder above it; true when it exists as a folder.
+    virtual bool CreateFolderPath(const std::string& path) = 0;
+    // Lists the entries of `folder` (in normal form, ending in a backslash) that match the
+    // wildcard `pattern`, hidden and system entries included, "." and ".." left out.
+    virtual Access ListFolder(const std::string& folder, const std::string& pattern,
+                              std::vector<FolderEntry>& entries) = 0;
+    // Copies a file, replacing an existing target file.
+    virtual bool CopyFileReplacing(const std::string& source, const std::string& target) = 0;
+    // Reads a whole file while denying writing to others for the duration of the read.
+    virtual Access ReadWholeFile(const std::string& path, std::string& contents) = 0;
+    // Creates or truncates the file, writes all of `contents` and flushes it to the disk.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& contents) = 0;
+    // Puts `replacement` in the place of the existing file `replaced` in one step, keeping the
+    // replaced file's attributes and security; the replacement name is gone afterwards.
+    virtual bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) = 0;
+    // Renames a file, replacing an existing target, written through to the disk.
+    virtual bool MoveFileReplacing(const std::string& source, const std::string& target) = 0;
+    virtual bool DeleteFileAt(const std::string& path) = 0;
+
+    // The full form of a path: relative parts taken against the current folder, "." and ".."
+    // resolved. Empty when the path cannot be expanded (an empty path among them).
+    virtual std::string FullPath(const std::string& path) = 0;
+    // Locale-aware comparison without regard to case: negative, zero or positive.
+    virtual int CompareNoCase(const std::string& a, const std::string& b) = 0;
+    // A key whose bytes are equal exactly when CompareNoCase finds the texts equal.
+    virtual std::string ComparisonKey(const std::string& text) = 0;
+    virtual LocalTime Now() = 0;
+    // The variable's value when it is set and shorter than 1,024 characters; otherwise empty.
+    virtual std::string EnvironmentValue(const std::string& name) = 0;
+};
+
+}  // namespace orl

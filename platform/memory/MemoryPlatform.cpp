@@ -1,0 +1,341 @@
+#include "platform/memory/MemoryPlatform.h"
+
+#include "platform/memory/WindowsPath.h"
+#include "platform/memory/WindowsText.h"
+
+namespace orl {
+
+struct MemoryPlatform::Node {
+    std::string name;  // as created
+    bool isFolder = false;
+    unsigned attributes = 0;
+    std::string contents;
+    std::map<std::string, std::unique_ptr<Node>> children;  // by folded name, so listed sorted
+};
+
+namespace {
+
+// Names are matched the way NTFS matches them: letter by letter, without regard to case.
+std::string FoldName(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) c = static_cast<char>(LowerCase1252(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+// Characters that Windows does not accept in a file or folder name.
+bool IsValidName(const std::string& name) {
+    for (char c : name) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < 32 || std::string("<>:\"/\\|?*").find(c) != std::string::npos) return false;
+    }
+    return true;
+}
+
+bool IsBelowOrSame(const std::string& path, const std::string& ancestor) {
+    return path == ancestor ||
+           (path.size() > ancestor.size() && path.compare(0, ancestor.size(), ancestor) == 0 &&
+            path[ancestor.size()] == '\\');
+}
+
+}  // namespace
+
+MemoryPlatform::MemoryPlatform() { AddDrive('C'); }
+
+MemoryPlatform::~MemoryPlatform() = default;
+
+void MemoryPlatform::AddDrive(char letter) {
+    std::string root(1, letter);
+    root += ":\\";
+    roots_[FoldName(root)] = NewFolder(root);
+}
+
+void MemoryPlatform::AddShare(const std::string& server, const std::string& share) {
+    std::string root = "\\\\";
+    root += server;
+    root += '\\';
+    root += share;
+    roots_[FoldName(root)] = NewFolder(root);
+}
+
+bool MemoryPlatform::SetCurrentFolder(const std::string& folder) {
+    Node* node = Find(folder);
+    if (node == nullptr || !node->isFolder) return false;
+    currentFolder_ = FullPath(folder);
+    return true;
+}
+
+void MemoryPlatform::SetEnvironment(const std::string& name, const std::string& value) {
+    environment_[FoldName(name)] = value;
+}
+
+bool MemoryPlatform::SetAttributes(const std::string& path, unsigned attributes) {
+    Node* node = Find(path);
+    if (node == nullptr) return false;
+    node->attributes = attributes;
+    return true;
+}
+
+unsigned MemoryPlatform::Attributes(const std::string& path) {
+    Node* node = Find(path);
+    return node == nullptr ? 0 : node->attributes;
+}
+
+void MemoryPlatform::FailOperation(int number, bool persistent) {
+    operationCount_ = 0;
+    failingOperation_ = number;
+    failingPersistently_ = persistent;
+}
+
+void MemoryPlatform::FailPath(const std::string& path, unsigned operations) {
+    pathFaults_.push_back({FoldedFullPath(path), operations});
+}
+
+void MemoryPlatform::HoldOpenForWriting(const std::string& path) { held_.insert(FoldedFullPath(path)); }
+
+void MemoryPlatform::ReleaseHold(const std::string& path) { held_.erase(FoldedFullPath(path)); }
+
+void MemoryPlatform::RefuseFolder(const std::string& path) { refused_.insert(FoldedFullPath(path)); }
+
+void MemoryPlatform::ClearFaults() {
+    failingOperation_ = 0;
+    failingPersistently_ = false;
+    pathFaults_.clear();
+    held_.clear();
+    refused_.clear();
+}
+
+std::string MemoryPlatform::FoldedFullPath(const std::string& path) {
+    std::string full = FoldName(FullPath(path));
+    if (full.size() > 1 && full.back() == '\\') full.pop_back();
+    return full;
+}
+
+bool MemoryPlatform::Faulted(unsigned operation, const std::string& path) {
+    return Faulted(operation, path, path);
+}
+
+bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const std::string& other) {
+    ++operationCount_;
+    if (failingOperation_ > 0 && (operationCount_ == failingOperation_ ||
+                                  (failingPersistently_ && operationCount_ > failingOperation_))) {
+        return true;
+    }
+    if (pathFaults_.empty()) return false;
+    std::string first = FoldedFullPath(path), second = FoldedFullPath(other);
+    for (const PathFault& fault : pathFaults_) {
+        if ((fault.operations & operation) &&
+            (IsBelowOrSame(first, fault.path) || IsBelowOrSame(second, fault.path))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MemoryPlatform::Held(const std::string& path) {
+    return !held_.empty() && held_.count(FoldedFullPath(path)) > 0;
+}
+
+MemoryPlatform::Node* MemoryPlatform::Find(const std::string& path) {
+    std::string full = FullPath(path);
+    if (full.empty()) return nullptr;
+    PathParts parts = SplitFullPath(full);
+    auto root = roots_.find(FoldName(parts.root));
+    if (root == roots_.end()) return nullptr;
+    Node* node = root->second.get();
+    for (const std::string& name : parts.names) {
+        if (!node->isFolder) return nullptr;
+        auto child = node->children.find(FoldName(name));
+        if (child == node->children.end()) return nullptr;
+        node = child->second.get();
+    }
+    return node;
+}
+
+MemoryPlatform::Node* MemoryPlatform::FindParent(const std::string& path, std::string& name) {
+    std::string full = FullPath(path);
+    if (full.empty() || full.back() == '\\') return nullptr;
+    size_t cut = full.find_last_of('\\');
+    Node* parent = Find(full.substr(0, cut + 1));
+    name = full.substr(cut + 1);
+    if (parent == nullptr || !parent->isFolder || !IsValidName(name)) return nullptr;
+    return parent;
+}
+
+// The folder in which a file may be created or overwritten at `path`; `blocked` tells that a
+// file is there that cannot be overwritten (read-only, or open in another program).
+MemoryPlatform::Node* MemoryPlatform::FileToOverwrite(const std::string& path, std::string& name,
+                                                      bool& blocked) {
+    Node* parent = FindParent(path, name);
+    if (parent == nullptr) return nullptr;
+    auto existing = parent->children.find(FoldName(name));
+    blocked = existing != parent->children.end() &&
+              (existing->second->isFolder || (existing->second->attributes & ReadOnly) || Held(path));
+    if (existing != parent->children.end()) name = existing->second->name;
+    return parent;
+}
+
+PathKind MemoryPlatform::Probe(const std::string& path) {
+    if (Faulted(OpProbe, path)) return PathKind::Missing;
+    Node* node = Find(path);
+    if (node == nullptr) return PathKind::Missing;
+    return node->isFolder ? PathKind::Folder : PathKind::File;
+}
+
+bool MemoryPlatform::CreateFolderPath(const std::string& path) {
+    if (Faulted(OpCreateFolder, path)) return false;
+    std::string full = FullPath(path);
+    if (full.empty()) return false;
+    PathParts parts = SplitFullPath(full);
+    auto root = roots_.find(FoldName(parts.root));
+    if (root == roots_.end()) return false;
+    Node* node = root->second.get();
+    std::string walked = FoldName(parts.root);
+    if (walked.back() == '\\') walked.pop_back();
+    for (const std::string& name : parts.names) {
+        walked += '\\';
+        walked += FoldName(name);
+        auto child = node->children.find(FoldName(name));
+        if (child == node->children.end()) {
+            if (refused_.count(walked) > 0 || !IsValidName(name)) return false;
+            child = node->children.emplace(FoldName(name), NewFolder(name)).first;
+        }
+        node = child->second.get();
+        if (!node->isFolder) return false;
+    }
+    return true;
+}
+
+Access MemoryPlatform::ListFolder(const std::string& folder, const std::string& pattern,
+                                  std::vector<FolderEntry>& entries) {
+    entries.clear();
+    if (Faulted(OpList, folder)) return Access::Failed;
+    Node* node = Find(folder);
+    if (node == nullptr || !node->isFolder) return Access::Missing;
+    for (const auto& [key, child] : node->children) {
+        if (MatchesWildcard(child->name, pattern)) entries.push_back({child->name, child->isFolder});
+    }
+    return Access::Done;
+}
+
+bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::string& target) {
+    if (Faulted(OpCopy, source, target)) return false;
+    Node* from = Find(source);
+    if (from == nullptr || from->isFolder || from == Find(target)) return false;
+    std::string name;
+    bool blocked = false;
+    Node* parent = FileToOverwrite(target, name, blocked);
+    // Windows refuses to copy over a hidden file as it does over a read-only one.
+    Node* existing = Find(target);
+    if (parent == nullptr || blocked || (existing != nullptr && (existing->attributes & Hidden))) {
+        return false;
+    }
+    auto copy = std::make_unique<Node>();
+    copy->name = name;
+    copy->attributes = from->attributes;
+    copy->contents = from->contents;
+    parent->children[FoldName(name)] = std::move(copy);
+    return true;
+}
+
+Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& contents) {
+    contents.clear();
+    if (Faulted(OpRead, path)) return Access::Failed;
+    Node* node = Find(path);
+    if (node == nullptr) return Access::Missing;
+    // Denying writing to others fails while another program has the file open for writing.
+    if (node->isFolder || Held(path)) return Access::Failed;
+    contents = node->contents;
+    return Access::Done;
+}
+
+bool MemoryPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
+    if (Faulted(OpWrite, path)) return false;
+    std::string name;
+    bool blocked = false;
+    Node* parent = FileToOverwrite(path, name, blocked);
+    // CREATE_ALWAYS refuses to overwrite a hidden or system file.
+    Node* existing = Find(path);
+    if (parent == nullptr || blocked || (existing != nullptr && (existing->attributes & (Hidden | System)))) {
+        return false;
+    }
+    auto file = std::make_unique<Node>();
+    file->name = name;
+    file->contents = contents;
+    parent->children[FoldName(name)] = std::move(file);
+    return true;
+}
+
+bool MemoryPlatform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
+    if (Faulted(OpReplace, replaced, replacement)) return false;
+    Node* target = Find(replaced);
+    Node* source = Find(replacement);
+    if (target == nullptr || source == nullptr || target->isFolder || source->isFolder ||
+        target == source || (target->attributes & ReadOnly) || Held(replaced) || Held(replacement)) {
+        return false;
+    }
+    target->contents = source->contents;
+    std::string name;
+    FindParent(replacement, name)->children.erase(FoldName(name));
+    return true;
+}
+
+bool MemoryPlatform::MoveFileReplacing(const std::string& source, const std::string& target) {
+    if (Faulted(OpMove, source, target)) return false;
+    std::string sourceName, existingName;
+    Node* from = FindParent(source, sourceName);
+    bool blocked = false;
+    Node* to = FileToOverwrite(target, existingName, blocked);
+    // A rename stays on its volume: MoveFileEx without MOVEFILE_COPY_ALLOWED does not copy.
+    bool sameVolume = FoldName(SplitFullPath(FullPath(source)).root) ==
+                      FoldName(SplitFullPath(FullPath(target)).root);
+    if (from == nullptr || to == nullptr || blocked || Held(source) || !sameVolume) return false;
+    auto moving = from->children.find(FoldName(sourceName));
+    if (moving == from->children.end() || moving->second->isFolder) return false;
+    std::unique_ptr<Node> node = std::move(moving->second);
+    from->children.erase(moving);
+    std::string full = FullPath(target);
+    node->name = full.substr(full.find_last_of('\\') + 1);  // renamed as given
+    to->children[FoldName(node->name)] = std::move(node);
+    return true;
+}
+
+bool MemoryPlatform::DeleteFileAt(const std::string& path) {
+    if (Faulted(OpDelete, path)) return false;
+    std::string name;
+    Node* parent = FindParent(path, name);
+    if (parent == nullptr) return false;
+    auto existing = parent->children.find(FoldName(name));
+    if (existing == parent->children.end() || existing->second->isFolder ||
+        (existing->second->attributes & ReadOnly) || Held(path)) {
+        return false;
+    }
+    parent->children.erase(existing);
+    return true;
+}
+
+std::string MemoryPlatform::FullPath(const std::string& path) {
+    return ExpandFullPath(path, currentFolder_);
+}
+
+int MemoryPlatform::CompareNoCase(const std::string& a, const std::string& b) {
+    int order = CaseFoldedKey(a).compare(CaseFoldedKey(b));
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+std::string MemoryPlatform::ComparisonKey(const std::string& text) { return CaseFoldedKey(text); }
+
+std::string MemoryPlatform::EnvironmentValue(const std::string& name) {
+    auto found = environment_.find(FoldName(name));
+    // Windows fills in nothing when the value does not fit the 1,024-character buffer.
+    if (found == environment_.end() || found->second.size() >= 1024) return std::string();
+    return found->second;
+}
+
+std::unique_ptr<MemoryPlatform::Node> MemoryPlatform::NewFolder(const std::string& name) {
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->isFolder = true;
+    return node;
+}
+
+}  // namespace orl

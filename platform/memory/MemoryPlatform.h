@@ -1,0 +1,103 @@
+// An in-memory Windows-like file system for tests and benchmarks: drive roots and network
+// shares, names matched without regard to case but kept as created, attributes, a current
+// folder, a settable clock and environment, and faults injected on demand.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace orl {
+
+// The file-system operations, as a mask for the faults made on a path.
+enum Operation : unsigned {
+    OpProbe = 0x1,
+    OpCreateFolder = 0x2,
+    OpList = 0x4,
+    OpCopy = 0x8,
+    OpRead = 0x10,
+    OpWrite = 0x20,
+    OpReplace = 0x40,
+    OpMove = 0x80,
+    OpDelete = 0x100,
+    OpAll = 0x1FF,
+};
+
+class MemoryPlatform final : public Platform {
+public:
+    // Starts with the drive C: and the current folder C:\.
+    MemoryPlatform();
+    ~MemoryPlatform() override;
+
+    void AddDrive(char letter);
+    void AddShare(const std::string& server, const std::string& share);
+    // Like SetCurrentDirectory: false, and nothing changed, unless the folder exists.
+    bool SetCurrentFolder(const std::string& folder);
+    void SetClock(const LocalTime& now) { clock_ = now; }
+    void SetEnvironment(const std::string& name, const std::string& value);
+    // Sets a file's or folder's attributes; false when the path does not exist.
+    bool SetAttributes(const std::string& path, unsigned attributes);
+    unsigned Attributes(const std::string& path);
+
+    // Faults. Operations are counted from 1 over the file-system calls only (Probe to DeleteFileAt).
+    int OperationCount() const { return operationCount_; }
+    // Operation `number` fails; with `persistent`, every operation after it fails too.
+    void FailOperation(int number, bool persistent);
+    // Operations of the kinds in `operations` fail on `path` and on everything below it.
+    void FailPath(const std::string& path, unsigned operations = OpAll);
+    // Another program holds the file open for writing (sharing reading and writing).
+    void HoldOpenForWriting(const std::string& path);
+    void ReleaseHold(const std::string& path);
+    // Creating this folder fails, and so does creating anything below it.
+    void RefuseFolder(const std::string& path);
+    void ClearFaults();
+
+    PathKind Probe(const std::string& path) override;
+    bool CreateFolderPath(const std::string& path) override;
+    Access ListFolder(const std::string& folder, const std::string& pattern,
+                      std::vector<FolderEntry>& entries) override;
+    bool CopyFileReplacing(const std::string& source, const std::string& target) override;
+    Access ReadWholeFile(const std::string& path, std::string& contents) override;
+    bool WriteWholeFile(const std::string& path, const std::string& contents) override;
+    bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
+    bool MoveFileReplacing(const std::string& source, const std::string& target) override;
+    bool DeleteFileAt(const std::string& path) override;
+    std::string FullPath(const std::string& path) override;
+    int CompareNoCase(const std::string& a, const std::string& b) override;
+    std::string ComparisonKey(const std::string& text) override;
+    LocalTime Now() override { return clock_; }
+    std::string EnvironmentValue(const std::string& name) override;
+
+private:
+    struct Node;
+    struct PathFault {
+        std::string path;  // full, letters folded
+        unsigned operations;
+    };
+
+    static std::unique_ptr<Node> NewFolder(const std::string& name);
+    bool Faulted(unsigned operation, const std::string& path);
+    bool Faulted(unsigned operation, const std::string& path, const std::string& other);
+    Node* Find(const std::string& path);
+    Node* FindParent(const std::string& path, std::string& name);
+    Node* FileToOverwrite(const std::string& path, std::string& name, bool& blocked);
+    bool Held(const std::string& path);
+    std::string FoldedFullPath(const std::string& path);
+
+    std::map<std::string, std::unique_ptr<Node>> roots_;  // by folded root text
+    std::string currentFolder_ = "C:\\";
+    LocalTime clock_{2026, 3, 7, 14, 5, 9, 42};
+    std::map<std::string, std::string> environment_;  // by folded name
+    int operationCount_ = 0;
+    int failingOperation_ = 0;
+    bool failingPersistently_ = false;
+    std::vector<PathFault> pathFaults_;
+    std::set<std::string> held_;     // folded full paths
+    std::set<std::string> refused_;  // folded full paths
+};
+
+}  // namespace orl

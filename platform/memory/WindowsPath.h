@@ -1,0 +1,24 @@
+// Full-path expansion as GetFullPathNameA does it, for the in-memory platform.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orl {
+
+// A full path split into its root ("C:\" or "\\server\share") and its folder and file names.
+struct PathParts {
+    std::string root;
+    std::vector<std::string> names;
+};
+
+// The full form of `path` against the full folder `current`: "/" read as "\", runs of
+// backslashes collapsed, "." and ".." resolved (never above the root), trailing dots and blanks
+// of names dropped. The text ends at a NUL, as it does for the Win32 calls. Empty for
+// an empty path. Expanding a full path again gives it back unchanged.
+std::string ExpandFullPath(std::string path, const std::string& current);
+
+// The parts of a path that ExpandFullPath has made full.
+PathParts SplitFullPath(const std::string& fullPath);
+
+}  // namespace orl

@@ -1,0 +1,184 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+namespace orl {
+
+namespace {
+
+// Closes a Win32 handle when the scope ends, whatever way it ends.
+class HandleCloser {
+public:
+    explicit HandleCloser(HANDLE handle) : handle_(handle) {}
+    ~HandleCloser() { CloseHandle(handle_); }
+    HandleCloser(const HandleCloser&) = delete;
+    HandleCloser& operator=(const HandleCloser&) = delete;
+
+private:
+    HANDLE handle_;
+};
+
+bool IsMissingError(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
+size_t RootLength(const std::string& path) {
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+        size_t server = path.find('\\', 2);
+        if (server == std::string::npos) return path.size();
+        size_t share = path.find('\\', server + 1);
+        return share == std::string::npos ? path.size() : share + 1;
+    }
+    return path.size() >= 3 && path[1] == ':' ? 3 : 0;
+}
+
+bool CreateOneFolder(const std::string& path) {
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+PathKind Win32Platform::Probe(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
+
+bool Win32Platform::CreateFolderPath(const std::string& path) {
+    std::string full = FullPath(path);
+    if (full.empty()) return false;
+    // CreateDirectoryA makes one level only: walk down from the root, one folder at a time.
+    for (size_t end = full.find('\\', RootLength(full)); end != std::string::npos;
+         end = full.find('\\', end + 1)) {
+        if (!CreateOneFolder(full.substr(0, end))) return false;
+    }
+    if (full.back() != '\\') CreateOneFolder(full);
+    return Probe(full) == PathKind::Folder;
+}
+
+Access Win32Platform::ListFolder(const std::string& folder, const std::string& pattern,
+                                 std::vector<FolderEntry>& entries) {
+    entries.clear();
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        // The error alone does not say which case this is (a file in place of the folder gives
+        // ERROR_INVALID_NAME on some systems), so the folder itself is asked.
+        DWORD error = GetLastError();
+        if (Probe(folder) != PathKind::Folder) return Access::Missing;
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? Access::Done
+                                                                               : Access::Failed;
+    }
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(search, &found));
+    DWORD error = GetLastError();
+    FindClose(search);
+    return error == ERROR_NO_MORE_FILES ? Access::Done : Access::Failed;
+}
+
+bool Win32Platform::CopyFileReplacing(const std::string& source, const std::string& target) {
+    return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+}
+
+Access Win32Platform::ReadWholeFile(const std::string& path, std::string& contents) {
+    contents.clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return IsMissingError(GetLastError()) ? Access::Missing : Access::Failed;
+    }
+    HandleCloser closer(file);
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF) return Access::Failed;
+    contents.resize(static_cast<size_t>(size.QuadPart));
+    DWORD done = 0;
+    if (!contents.empty() &&
+        (!ReadFile(file, &contents[0], static_cast<DWORD>(contents.size()), &done, nullptr) ||
+         done != contents.size())) {
+        contents.clear();
+        return Access::Failed;
+    }
+    return Access::Done;
+}
+
+bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& contents) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    HandleCloser closer(file);
+    DWORD done = 0;
+    if (!contents.empty() &&
+        (!WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &done, nullptr) ||
+         done != contents.size())) {
+        return false;
+    }
+    return FlushFileBuffers(file) != 0;
+}
+
+bool Win32Platform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
+    return ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH,
+                        nullptr, nullptr) != 0;
+}
+
+bool Win32Platform::MoveFileReplacing(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32Platform::DeleteFileAt(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+std::string Win32Platform::FullPath(const std::string& path) {
+    if (path.empty()) return std::string();
+    std::string full(MAX_PATH, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+    if (length >= full.size()) {  // too long for the buffer: the result is the size it needs
+        full.resize(length);
+        length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+        if (length >= full.size()) return std::string();
+    }
+    full.resize(length);
+    return full;
+}
+
+int Win32Platform::CompareNoCase(const std::string& a, const std::string& b) {
+    int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                                static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
+    return result - CSTR_EQUAL;
+}
+
+std::string Win32Platform::ComparisonKey(const std::string& text) {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                            nullptr, 0);
+    if (size <= 0) return std::string();
+    std::string key(static_cast<size_t>(size), '\0');
+    size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                        &key[0], size);
+    key.resize(size > 0 ? static_cast<size_t>(size) : 0);
+    return key;
+}
+
+LocalTime Win32Platform::Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
+            now.wMilliseconds};
+}
+
+std::string Win32Platform::EnvironmentValue(const std::string& name) {
+    char value[1024];
+    DWORD length = GetEnvironmentVariableA(name.c_str(), value, sizeof value);
+    // 0: not set; sizeof value or more: the value does not fit and nothing was filled in.
+    if (length == 0 || length >= sizeof value) return std::string();
+    return std::string(value, length);
+}
+
+}  // namespace orl

@@ -1,0 +1,33 @@
+// The contract's world on the in-memory platform.
+#include "platform/memory/MemoryPlatform.h"
+#include "tests/platform/ContractWorld.h"
+
+namespace orl {
+
+namespace {
+
+class MemoryWorld final : public ContractWorld {
+public:
+    MemoryWorld() { memory_.CreateFolderPath(Scratch()); }
+    Platform& platform() override { return memory_; }
+    std::string Scratch() override { return "C:\\Scratch\\"; }
+    void SetAttributes(const std::string& path, unsigned attributes) override {
+        memory_.SetAttributes(path, attributes);
+    }
+    unsigned Attributes(const std::string& path) override { return memory_.Attributes(path); }
+    void HoldOpenForWriting(const std::string& path) override { memory_.HoldOpenForWriting(path); }
+    void ReleaseHold(const std::string& path) override { memory_.ReleaseHold(path); }
+    void SetEnvironment(const std::string& name, const std::string& value) override {
+        memory_.SetEnvironment(name, value);
+    }
+    void SetCurrentFolder(const std::string& folder) override { memory_.SetCurrentFolder(folder); }
+
+private:
+    MemoryPlatform memory_;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<MemoryWorld>(); }
+
+}  // namespace orl

@@ -1,0 +1,90 @@
+// The contract's world on the real Win32 platform: a fresh folder under the temporary folder,
+// removed again at the end, whatever attributes its files were given.
+#include <windows.h>
+
+#include <map>
+
+#include "platform/win32/Win32Platform.h"
+#include "tests/platform/ContractWorld.h"
+
+namespace orl {
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+class Win32World final : public ContractWorld {
+public:
+    Win32World() {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        static int counter = 0;
+        scratch_ = std::string(temp) + "orl-contract-" + std::to_string(GetCurrentProcessId()) + "-" +
+                   std::to_string(++counter) + "\\";
+        CreateDirectoryA(scratch_.c_str(), nullptr);
+        GetCurrentDirectoryA(MAX_PATH, temp);
+        startFolder_ = temp;
+    }
+    ~Win32World() override {
+        for (auto& [path, handle] : held_) CloseHandle(handle);
+        SetCurrentDirectoryA(startFolder_.c_str());
+        RemoveTree(scratch_);
+    }
+    Platform& platform() override { return win32_; }
+    std::string Scratch() override { return scratch_; }
+    void SetAttributes(const std::string& path, unsigned attributes) override {
+        SetFileAttributesA(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
+    }
+    unsigned Attributes(const std::string& path) override {
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & (ReadOnly | Hidden | System);
+    }
+    // Held the way a program that appends to the file holds it: others may read and write.
+    void HoldOpenForWriting(const std::string& path) override {
+        held_[path] = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    void ReleaseHold(const std::string& path) override {
+        CloseHandle(held_[path]);
+        held_.erase(path);
+    }
+    void SetEnvironment(const std::string& name, const std::string& value) override {
+        SetEnvironmentVariableA(name.c_str(), value.c_str());
+    }
+    void SetCurrentFolder(const std::string& folder) override {
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    bool IsWine() override {
+        return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    }
+
+private:
+    Win32Platform win32_;
+    std::string scratch_;
+    std::string startFolder_;
+    std::map<std::string, HANDLE> held_;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<Win32World>(); }
+
+}  // namespace orl
