@@ -209,10 +209,16 @@ Access MemoryPlatform::ListFolder(const std::string& folder, const std::string& 
                                   std::vector<FolderEntry>& entries) {
     entries.clear();
     if (Faulted(OpList, folder)) return Access::Failed;
-    Node* node = Find(folder);
+    // As FindFirstFile does: the pattern is appended to the text as it stands, and the search
+    // runs in the folder before the last backslash of the whole.
+    std::string search = FullPath(folder + pattern);
+    size_t cut = search.find_last_of('\\');
+    if (cut == std::string::npos) return Access::Missing;
+    Node* node = Find(search.substr(0, cut + 1));
     if (node == nullptr || !node->isFolder) return Access::Missing;
+    const std::string wildcard = search.substr(cut + 1);
     for (const auto& [key, child] : node->children) {
-        if (MatchesWildcard(child->name, pattern)) entries.push_back({child->name, child->isFolder});
+        if (MatchesWildcard(child->name, wildcard)) entries.push_back({child->name, child->isFolder});
     }
     return Access::Done;
 }

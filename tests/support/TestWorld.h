@@ -1,6 +1,7 @@
-// Where the platform contract runs: one realisation and a scratch folder, with the means to
-// arrange what the platform itself does not do (attributes, another program's open file, the
-// environment, the current folder). Each test build links exactly one world.
+// Where a world-agnostic suite runs (the platform contract, the core on a disk): one realisation
+// and a scratch folder, with the means to arrange what the platform itself does not do
+// (attributes, another program's open file, the environment, the current folder). Each test
+// build links exactly one world: the in-memory one, or the real disk under Wine.
 #pragma once
 
 #include <memory>
@@ -10,9 +11,9 @@
 
 namespace orl {
 
-class ContractWorld {
+class TestWorld {
 public:
-    virtual ~ContractWorld() = default;
+    virtual ~TestWorld() = default;
     virtual Platform& platform() = 0;
     // An existing empty folder, as a full path ending in a backslash.
     virtual std::string Scratch() = 0;
@@ -26,6 +27,6 @@ public:
     virtual bool IsWine() { return false; }
 };
 
-std::unique_ptr<ContractWorld> MakeContractWorld();
+std::unique_ptr<TestWorld> MakeTestWorld();
 
 }  // namespace orl

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "platform/win32/Win32Platform.h"
-#include "tests/platform/ContractWorld.h"
+#include "tests/support/TestWorld.h"
 
 namespace orl {
 
@@ -31,13 +31,13 @@ void RemoveTree(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
-class Win32World final : public ContractWorld {
+class Win32World final : public TestWorld {
 public:
     Win32World() {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         static int counter = 0;
-        scratch_ = std::string(temp) + "orl-contract-" + std::to_string(GetCurrentProcessId()) + "-" +
+        scratch_ = std::string(temp) + "orl-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                    std::to_string(++counter) + "\\";
         CreateDirectoryA(scratch_.c_str(), nullptr);
         GetCurrentDirectoryA(MAX_PATH, temp);
@@ -85,6 +85,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<Win32World>(); }
+std::unique_ptr<TestWorld> MakeTestWorld() { return std::make_unique<Win32World>(); }
 
 }  // namespace orl

@@ -1,12 +1,12 @@
 // The contract's world on the in-memory platform.
 #include "platform/memory/MemoryPlatform.h"
-#include "tests/platform/ContractWorld.h"
+#include "tests/support/TestWorld.h"
 
 namespace orl {
 
 namespace {
 
-class MemoryWorld final : public ContractWorld {
+class MemoryWorld final : public TestWorld {
 public:
     MemoryWorld() { memory_.CreateFolderPath(Scratch()); }
     Platform& platform() override { return memory_; }
@@ -28,6 +28,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<MemoryWorld>(); }
+std::unique_ptr<TestWorld> MakeTestWorld() { return std::make_unique<MemoryWorld>(); }
 
 }  // namespace orl

@@ -1,0 +1,9 @@
+// The configuration core in one include: locations and settings files, backup and folder copy.
+#pragma once
+
+#include "core/Backup.h"
+#include "core/InstallSettings.h"
+#include "core/Integers.h"
+#include "core/Locations.h"
+#include "core/SettingsFile.h"
+#include "core/Text.h"

@@ -1,0 +1,153 @@
+#include "core/SettingsFile.h"
+
+#include "core/Integers.h"
+
+namespace orl {
+
+namespace {
+
+// Splits at CR LF, a lone CR or a lone LF; a final line end adds no line.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+bool IsSectionHeader(const std::string& line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(Platform& platform, std::string path)
+    : platform_(platform), path_(std::move(path)) {
+    std::string text;
+    Access read = platform_.ReadWholeFile(path_, text);
+    if (read == Access::Failed) throw PlatformError("Cannot open file " + path_);
+    Parse(text);
+}
+
+void SettingsFile::Parse(const std::string& text) {
+    for (const std::string& line : SplitLines(text.substr(0, text.find('\0')))) {
+        if (line.empty() || line[0] == ';') continue;
+        if (IsSectionHeader(line)) {
+            sections_.push_back({line.substr(1, line.size() - 2), {}});
+        } else if (!sections_.empty()) {
+            sections_.back().lines.push_back(line);
+        }
+    }
+}
+
+const SettingsFile::Section* SettingsFile::FindSection(const std::string& name) const {
+    for (const Section& section : sections_) {
+        if (platform_.CompareNoCase(section.name, name) == 0) return &section;
+    }
+    return nullptr;
+}
+
+SettingsFile::Section* SettingsFile::FindSection(const std::string& name) {
+    return const_cast<Section*>(static_cast<const SettingsFile*>(this)->FindSection(name));
+}
+
+int SettingsFile::FindKeyLine(const Section& section, const std::string& key) const {
+    for (size_t i = 0; i < section.lines.size(); ++i) {
+        size_t equals = section.lines[i].find('=');
+        if (equals != std::string::npos &&
+            platform_.CompareNoCase(section.lines[i].substr(0, equals), key) == 0) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::string SettingsFile::ReadText(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
+    const Section* found = FindSection(section);
+    int line = found == nullptr ? -1 : FindKeyLine(*found, key);
+    if (line < 0) return defaultValue;
+    const std::string& text = found->lines[static_cast<size_t>(line)];
+    return text.substr(text.find('=') + 1);
+}
+
+int SettingsFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
+    return ParseInteger(ReadText(section, key, std::string())).value_or(defaultValue);
+}
+
+void SettingsFile::WriteText(const std::string& section, const std::string& key, const std::string& value) {
+    Section* found = FindSection(section);
+    if (found == nullptr) {
+        sections_.push_back({section, {}});
+        found = &sections_.back();
+    }
+    int line = FindKeyLine(*found, key);
+    if (line < 0) {
+        found->lines.push_back(key + "=" + value);
+    } else {
+        found->lines[static_cast<size_t>(line)] = key + "=" + value;
+    }
+}
+
+void SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+    WriteText(section, key, std::to_string(value));
+}
+
+void SettingsFile::DeleteKey(const std::string& section, const std::string& key) {
+    Section* found = FindSection(section);
+    int line = found == nullptr ? -1 : FindKeyLine(*found, key);
+    if (line >= 0) found->lines.erase(found->lines.begin() + line);
+}
+
+std::vector<std::string> SettingsFile::SectionLines(const std::string& section) const {
+    const Section* found = FindSection(section);
+    return found == nullptr ? std::vector<std::string>() : found->lines;
+}
+
+std::vector<std::string> SettingsFile::SectionNames() const {
+    std::vector<std::string> names;
+    for (const Section& section : sections_) names.push_back(section.name);
+    return names;
+}
+
+void SettingsFile::EraseSection(const std::string& section) {
+    const Section* found = FindSection(section);
+    if (found != nullptr) sections_.erase(sections_.begin() + (found - sections_.data()));
+}
+
+std::string SettingsFile::Text() const {
+    std::string text;
+    for (const Section& section : sections_) {
+        text += "[" + section.name + "]\r\n";
+        for (const std::string& line : section.lines) text += line + "\r\n";
+        text += "\r\n";
+    }
+    return text;
+}
+
+void SettingsFile::Save() {
+    // The new text goes to a file of its own beside the old one and is flushed there; only then is
+    // it put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
+    // security; a file that does not exist yet is simply renamed into place.
+    const std::string temporary = path_ + ".saving";
+    bool saved = platform_.WriteWholeFile(temporary, Text());
+    if (saved) {
+        saved = platform_.Probe(path_) == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
+                                                         : platform_.MoveFileReplacing(temporary, path_);
+    }
+    if (saved) return;
+    // ReplaceFile may fail after it has taken the old file away; the new text is then the only copy
+    // left and goes into place after all.
+    if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File &&
+        platform_.MoveFileReplacing(temporary, path_)) {
+        return;
+    }
+    platform_.DeleteFileAt(temporary);
+    throw PlatformError("Cannot create file " + path_);
+}
+
+}  // namespace orl

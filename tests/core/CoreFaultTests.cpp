@@ -1,0 +1,128 @@
+// The core where only the in-memory platform can take it: injected faults, the fixed
+// machine-wide installation folder, folders that cannot be listed.
+#include <gtest/gtest.h>
+
+#include "core/ORLConfigUtil.h"
+#include "platform/memory/MemoryPlatform.h"
+
+namespace orl {
+namespace {
+
+std::string ReadFile(MemoryPlatform& memory, const std::string& path) {
+    std::string contents;
+    memory.ReadWholeFile(path, contents);
+    return contents;
+}
+
+TEST(DefaultInstallFolder, PerUserUnlessOnlyTheMachineWideInstallationExists) {
+    MemoryPlatform memory;
+    memory.SetEnvironment("APPDATA", "C:\\Users\\kim\\AppData\\Roaming");
+    const std::string perUser = "C:\\Users\\kim\\AppData\\Roaming\\Brenmoor\\Orlagen\\";
+    const std::string machineWide = "C:\\Program Files\\Brenmoor\\Orlagen\\";
+    // Neither exists: the per-user folder all the same.
+    EXPECT_EQ(DefaultInstallFolder(memory), perUser);
+    // The machine-wide folder exists but is no installation.
+    ASSERT_TRUE(memory.CreateFolderPath(machineWide));
+    EXPECT_EQ(DefaultInstallFolder(memory), perUser);
+    // It is an installation and the per-user folder is missing.
+    ASSERT_TRUE(memory.WriteWholeFile(machineWide + "orl.inf", ""));
+    EXPECT_EQ(DefaultInstallFolder(memory), machineWide);
+    // The per-user folder exists: it wins.
+    ASSERT_TRUE(memory.CreateFolderPath(perUser));
+    EXPECT_EQ(DefaultInstallFolder(memory), perUser);
+    // Without APPDATA (or with one too long to read) the candidate is relative.
+    memory.SetEnvironment("APPDATA", std::string(1024, 'x'));
+    EXPECT_EQ(DefaultInstallFolder(memory), machineWide);
+    EXPECT_EQ(GetEnvironmentValue(memory, "APPDATA"), "");
+}
+
+// A save that fails at any of its steps, once or for good, leaves the old file byte for byte;
+// a save that succeeds leaves exactly the new text. Once the disk works again nothing is left
+// beside the file.
+TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
+    const std::string old = "[Setup]\r\nRedirect=H:\\TimeData\r\n;comment\r\n";
+    for (bool persistent : {false, true}) {
+        for (int failing = 1; failing <= 8; ++failing) {
+            MemoryPlatform memory;
+            ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
+            ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", old));
+            memory.SetAttributes("C:\\TimeSheet\\orl.ini", Hidden);
+            SettingsFile settings(memory, "C:\\TimeSheet\\orl.ini");
+            settings.EraseSection("Setup");
+            settings.WriteText("Server", "ServerAdmin", "2");
+            memory.FailOperation(failing, persistent);
+            bool saved = true;
+            try {
+                settings.Save();
+            } catch (const PlatformError& error) {
+                saved = false;
+                EXPECT_EQ(std::string(error.what()), "Cannot create file C:\\TimeSheet\\orl.ini");
+            }
+            memory.ClearFaults();
+            std::string now = ReadFile(memory, "C:\\TimeSheet\\orl.ini");
+            SCOPED_TRACE("operation " + std::to_string(failing) + (persistent ? " on" : " once"));
+            EXPECT_EQ(now, saved ? "[Server]\r\nServerAdmin=2\r\n\r\n" : old);
+            if (!persistent) {
+                EXPECT_EQ(memory.Probe("C:\\TimeSheet\\orl.ini.saving"), PathKind::Missing);
+            }
+        }
+    }
+}
+
+TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
+    MemoryPlatform memory;
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=C:\\TimeData\r\n"));
+    memory.FailPath("C:\\TimeSheet\\orl.ini", OpRead);
+    EXPECT_THROW(ReadRedirect(memory, "C:\\TimeSheet"), PlatformError);
+    EXPECT_THROW(OpenSettings(memory, "C:\\TimeSheet"), PlatformError);
+    EXPECT_THROW(WriteRedirect(memory, "C:\\TimeSheet", ""), PlatformError);
+    memory.ClearFaults();
+    EXPECT_EQ(ReadRedirect(memory, "C:\\TimeSheet"), "C:\\TimeData\\");
+    EXPECT_THROW(WriteRedirect(memory, "C:\\Missing", "C:\\TimeData"), PlatformError);
+}
+
+TEST(FolderFaults, ARefusedFolderIsFalseNotAnError) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    memory.RefuseFolder("H:\\TimeData");
+    EXPECT_FALSE(EnsureDataFolder(memory, "H:\\TimeData"));
+    EXPECT_FALSE(EnsureDataFolder(memory, "\\\\NOSERVER\\Share\\TimeData"));
+    EXPECT_FALSE(CopyFolderTree(memory, "C:\\", "H:\\TimeData\\Data", ""));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\orl.ini", "x"));
+    EXPECT_FALSE(CopyFileTo(memory, "C:\\orl.ini", "H:\\TimeData\\orl.ini"));
+}
+
+// A folder that exists but cannot be listed must not pass for an empty one: copying it would
+// report data copied when none was, and overwriting it would destroy what could not be seen.
+TEST(FolderFaults, AFolderThatCannotBeListedIsNeitherEmptyNorCopied) {
+    MemoryPlatform memory;
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data\\Archive"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "09:00"));
+    memory.FailPath("C:\\TimeSheet\\Data\\Archive", OpList);
+    EXPECT_TRUE(FolderHasFiles(memory, "C:\\TimeSheet\\Data\\Archive"));
+    EXPECT_FALSE(CopyFolderTree(memory, "C:\\TimeSheet\\Data", "C:\\Copy", ""));
+    EXPECT_FALSE(BackupFolder(memory, "C:\\TimeSheet", "C:\\TimeSheet"));
+    // A folder that does not exist is still empty, and copies as an empty folder.
+    EXPECT_FALSE(FolderHasFiles(memory, "C:\\Nothing"));
+    EXPECT_TRUE(CopyFolderTree(memory, "C:\\Nothing", "C:\\Empty", ""));
+    EXPECT_EQ(memory.Probe("C:\\Empty"), PathKind::Folder);
+}
+
+TEST(Backup, AStampAlreadyTakenIsNotMergedInto) {
+    MemoryPlatform memory;
+    memory.SetClock({2026, 3, 7, 14, 5, 9, 42});
+    EXPECT_EQ(BackupStamp(memory, kBackupPrefix), "ORL Backup 2026-03-07 [14-05-09-042]");
+    memory.SetClock({987, 1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(BackupStamp(memory, ""), "0987-01-02 [03-04-05-006]");
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeData"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeData\\orl.ini", "first"));
+    EXPECT_TRUE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeData\\orl.ini", "second"));
+    EXPECT_FALSE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
+    EXPECT_EQ(ReadFile(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "");
+    EXPECT_EQ(ReadFile(memory, "C:\\TimeData\\ORL Backup 0987-01-02 [03-04-05-006]\\orl.ini"), "first");
+}
+
+}  // namespace
+}  // namespace orl
