@@ -7,8 +7,10 @@ set(ORL_WIN32_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/win32/Win32Platform.cpp)
 set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/Backup.cpp
+  ${CMAKE_SOURCE_DIR}/core/Configure.cpp
   ${CMAKE_SOURCE_DIR}/core/InstallSettings.cpp
   ${CMAKE_SOURCE_DIR}/core/Integers.cpp
   ${CMAKE_SOURCE_DIR}/core/Locations.cpp
+  ${CMAKE_SOURCE_DIR}/core/OutcomeReport.cpp
   ${CMAKE_SOURCE_DIR}/core/SettingsFile.cpp
   ${CMAKE_SOURCE_DIR}/core/Text.cpp)

@@ -1,7 +1,9 @@
-// The configuration core in one include: locations and settings files, backup and folder copy.
+// The configuration core in one include: locations and settings files, backup and folder copy,
+// the configure operation and its report.
 #pragma once
 
 #include "core/Backup.h"
+#include "core/Configure.h"
 #include "core/InstallSettings.h"
 #include "core/Integers.h"
 #include "core/Locations.h"

@@ -18,6 +18,8 @@ e2e_begin() {
     local scratch="$BUILD_DIR/e2e/$1"
     rm -rf "$scratch"
     mkdir -p "$scratch/s" "$scratch/h" "$scratch/unc/Teams"
+    # Marks the mapped folders as scratch: only marked drives may be emptied by a test.
+    touch "$scratch/s/orl-scratch-drive" "$scratch/h/orl-scratch-drive"
     "$WINE_RUN" cmd /c exit 0 </dev/null >/dev/null 2>&1  # makes the prefix when it is new
     local devices="$E2E_PREFIX/dosdevices"
     mkdir -p "$devices/unc"

@@ -11,6 +11,11 @@ public:
     MemoryWorld() { memory_.CreateFolderPath(Scratch()); }
     Platform& platform() override { return memory_; }
     std::string Scratch() override { return "C:\\Scratch\\"; }
+    std::string Drive(char letter) override {
+        std::string root = std::string(1, letter) + ":\\";
+        if (memory_.Probe(root) == PathKind::Missing) memory_.AddDrive(letter);
+        return root;
+    }
     void SetAttributes(const std::string& path, unsigned attributes) override {
         memory_.SetAttributes(path, attributes);
     }

@@ -17,6 +17,9 @@ public:
     virtual Platform& platform() = 0;
     // An existing empty folder, as a full path ending in a backslash.
     virtual std::string Scratch() = 0;
+    // The root of an extra drive ("S:\"), empty; emptied again when the world ends. On the real
+    // disk the drive must be mapped before the tests start.
+    virtual std::string Drive(char letter) = 0;
     virtual void SetAttributes(const std::string& path, unsigned attributes) = 0;
     virtual unsigned Attributes(const std::string& path) = 0;
     virtual void HoldOpenForWriting(const std::string& path) = 0;

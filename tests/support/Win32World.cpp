@@ -2,7 +2,10 @@
 // removed again at the end, whatever attributes its files were given.
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "platform/win32/Win32Platform.h"
 #include "tests/support/TestWorld.h"
@@ -11,24 +14,29 @@ namespace orl {
 
 namespace {
 
-void RemoveTree(const std::string& folder) {
+// The end-to-end fixture marks the scratch folders that it maps as drives with this file. Only a
+// marked drive is ever emptied: under Wine, Z: is the whole Linux file system.
+const char kScratchDriveMarker[] = "orl-scratch-drive";
+
+// Removes everything in the folder, whatever its attributes, the scratch drive marker excepted.
+void EmptyFolder(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == ".." || name == kScratchDriveMarker) continue;
             std::string path = folder + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
+                EmptyFolder(path + "\\");
+                RemoveDirectoryA(path.c_str());
             } else {
                 DeleteFileA(path.c_str());
             }
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
 }
 
 class Win32World final : public TestWorld {
@@ -46,10 +54,22 @@ public:
     ~Win32World() override {
         for (auto& [path, handle] : held_) CloseHandle(handle);
         SetCurrentDirectoryA(startFolder_.c_str());
-        RemoveTree(scratch_);
+        EmptyFolder(scratch_);
+        RemoveDirectoryA(scratch_.c_str());
+        for (const std::string& root : drives_) EmptyFolder(root);
     }
     Platform& platform() override { return win32_; }
     std::string Scratch() override { return scratch_; }
+    std::string Drive(char letter) override {
+        std::string root = std::string(1, letter) + ":\\";
+        if (GetFileAttributesA((root + kScratchDriveMarker).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            std::fprintf(stderr, "%s is not a scratch drive of the end-to-end fixture\n", root.c_str());
+            std::abort();
+        }
+        EmptyFolder(root);
+        drives_.push_back(root);
+        return root;
+    }
     void SetAttributes(const std::string& path, unsigned attributes) override {
         SetFileAttributesA(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
     }
@@ -81,6 +101,7 @@ private:
     std::string scratch_;
     std::string startFolder_;
     std::map<std::string, HANDLE> held_;
+    std::vector<std::string> drives_;
 };
 
 }  // namespace

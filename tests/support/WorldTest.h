@@ -18,17 +18,19 @@ protected:
     Platform& platform = world->platform();
     const std::string scratch = world->Scratch();
 
-    // Writes a file below the scratch folder, making its folders first.
-    void Write(const std::string& name, const std::string& contents) {
-        std::string path = scratch + name;
+    // Writes a file, making its folders first.
+    void WriteAt(const std::string& path, const std::string& contents) {
         platform.CreateFolderPath(path.substr(0, path.find_last_of('\\') + 1));
-        ASSERT_TRUE(platform.WriteWholeFile(path, contents)) << name;
+        ASSERT_TRUE(platform.WriteWholeFile(path, contents)) << path;
     }
-    std::string Read(const std::string& name) {
+    std::string ReadAt(const std::string& path) {
         std::string contents;
-        EXPECT_EQ(platform.ReadWholeFile(scratch + name, contents), Access::Done) << name;
+        EXPECT_EQ(platform.ReadWholeFile(path, contents), Access::Done) << path;
         return contents;
     }
+    // The same below the scratch folder.
+    void Write(const std::string& name, const std::string& contents) { WriteAt(scratch + name, contents); }
+    std::string Read(const std::string& name) { return ReadAt(scratch + name); }
     PathKind Kind(const std::string& name) { return platform.Probe(scratch + name); }
     // The names in a folder below the scratch folder, sorted, sub-folders ending in a backslash.
     std::vector<std::string> List(const std::string& folder, const std::string& pattern = "*.*",

@@ -1,0 +1,137 @@
+#include "core/Configure.h"
+
+#include "core/Backup.h"
+#include "core/InstallSettings.h"
+#include "core/Locations.h"
+#include "core/Text.h"
+
+namespace orl {
+
+namespace {
+
+// The working values of one call. Folders are normalised: normal form, letters A-Z lowered.
+struct ConfigureRun {
+    Platform& platform;
+    std::string install, server, currentRedirect, newRedirect;
+    bool copyShared, transfer, userAdmin, adminOnly;
+    bool serverReady = false, redirectReady = false;
+    std::string currentLocation, newLocation, dataCopiedTo;
+    std::string& failure;  // the one failure reason; empty while none has occurred
+};
+
+std::string Normalised(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }
+
+std::string ValidationFailure(const ConfigureRun& run) {
+    if (run.install.empty()) return "Installation path is required";
+    if (run.install == run.server) return "Installation and server paths must be different";
+    if (run.install == run.newRedirect) return "Installation and redirection paths must be different";
+    if (!run.newRedirect.empty() && run.newRedirect == run.server) {
+        return "Server and redirection paths must be different";
+    }
+    return std::string();
+}
+
+// Backs up what lies at the new location, then copies the data folder and the settings files there.
+void TransferData(ConfigureRun& run) {
+    Platform& platform = run.platform;
+    if (FolderHasFiles(platform, run.newLocation) &&
+        !BackupFolder(platform, run.newLocation, run.newLocation)) {
+        run.failure = "File backup of \"" + run.newLocation + "\" failed.";
+        return;
+    }
+    if (!CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "")) {
+        run.failure = "File copy from \"" + run.currentLocation + "\" to \"" + run.newLocation + "\" failed.";
+    }
+    CopyFileTo(platform, run.currentLocation + "orl.ini", run.newLocation + "orl.ini");
+    CopyFileTo(platform, run.currentLocation + "orl.inf", run.newLocation + "orl.inf");
+    if (run.failure.empty()) run.dataCopiedTo = run.newLocation;
+}
+
+void WriteRedirection(ConfigureRun& run) {
+    WriteRedirect(run.platform, run.currentLocation, "");
+    WriteRedirect(run.platform, run.newLocation, "");
+    if (!run.newRedirect.empty()) WriteRedirect(run.platform, run.install, run.newLocation);
+}
+
+void CopySharedDataFiles(ConfigureRun& run) {
+    for (const char* name : {"Data\\ClientProject.txt", "Data\\CategoryActivity.txt", "orl.ini"}) {
+        if (!CopyFileTo(run.platform, run.currentLocation + name, run.server + name)) {
+            run.failure = "Could not copy shared data files to server location";
+            return;
+        }
+    }
+}
+
+void WriteServerSettings(ConfigureRun& run) {
+    SettingsFile settings = OpenSettings(run.platform, run.install);
+    if (run.copyShared) CopySharedDataFiles(run);
+    if (run.server.empty()) {
+        DeleteIniKey(&settings, "Server", "ServerPath");
+    } else {
+        settings.WriteText("Server", "ServerPath", RemoveBackslash(run.server));
+    }
+    if (run.userAdmin) {
+        settings.WriteInteger("Server", "ServerAdmin", 2);
+    } else if (run.adminOnly) {
+        settings.WriteInteger("Server", "ServerAdmin", 1);
+    } else {
+        DeleteIniKey(&settings, "Server", "ServerAdmin");
+    }
+    settings.Save();
+}
+
+std::string NetworkFolderFailure(const std::string& folder) {
+    return "The network directory \"" + folder + "\" (or a sub-directory) could not be created.";
+}
+
+}  // namespace
+
+void Configure(Platform& platform, std::string installFolder, std::string serverFolder,
+               std::string currentRedirect, std::string newRedirect, bool copySharedData,
+               bool transferData, bool keepRights, bool userAdmin, bool adminOnly,
+               std::string& successReport, bool reportServer, bool reportRights,
+               std::string& failureReport) {
+    successReport.clear();
+    if (serverFolder.empty()) keepRights = userAdmin = adminOnly = copySharedData = false;
+    ConfigureRun run{platform, Normalised(installFolder), Normalised(serverFolder), Normalised(currentRedirect),
+                     Normalised(newRedirect), copySharedData, transferData, userAdmin, adminOnly,
+                     false, false, "", "", "", failureReport};
+
+    // The network folders are prepared before anything is validated, so a rejected call may
+    // still leave them created.
+    run.serverReady = EnsureDataFolder(platform, run.server);
+    run.redirectReady = EnsureDataFolder(platform, run.newRedirect);
+    if (run.userAdmin) run.adminOnly = false;
+    run.currentLocation = !run.currentRedirect.empty() && FolderHasFiles(platform, run.currentRedirect)
+                              ? run.currentRedirect
+                              : run.install;
+    run.newLocation = run.newRedirect.empty() ? run.install : run.newRedirect;
+    if (keepRights) {
+        int rights = OpenSettings(platform, run.install).ReadInteger("Server", "ServerAdmin", 0);
+        run.userAdmin = rights == 2;
+        run.adminOnly = rights == 1;
+    }
+
+    run.failure = ValidationFailure(run);
+    bool ready = run.serverReady && run.redirectReady;
+    if (run.failure.empty() && run.transfer && ready && run.currentLocation != run.newLocation) {
+        TransferData(run);
+    }
+    if (run.failure.empty() && (!run.currentRedirect.empty() || !run.newRedirect.empty())) {
+        WriteRedirection(run);
+    }
+    if (run.failure.empty() && ready) WriteServerSettings(run);
+    if (run.failure.empty() && !run.serverReady) run.failure = NetworkFolderFailure(run.server);
+    if (run.failure.empty() && !run.redirectReady) run.failure = NetworkFolderFailure(run.newRedirect);
+
+    std::string report = FormatOutcome(run.failure, reportServer, reportRights, run.server, run.currentRedirect,
+                                       run.newRedirect, run.userAdmin, run.adminOnly, run.copyShared,
+                                       run.dataCopiedTo);
+    if (run.failure.empty()) {
+        successReport = report;
+    } else {
+        failureReport = report;
+    }
+}
+
+}  // namespace orl
