@@ -39,12 +39,21 @@ void TransferData(ConfigureRun& run) {
         run.failure = "File backup of \"" + run.newLocation + "\" failed.";
         return;
     }
-    if (!CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "")) {
-        run.failure = "File copy from \"" + run.currentLocation + "\" to \"" + run.newLocation + "\" failed.";
+    bool copied = CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "");
+    // The settings files are copied even after a failed data copy. A location may lack them, but
+    // one that has them and loses them on the way would leave the installation redirected to
+    // settings that are not its own, so that counts as a failed copy.
+    for (const char* name : {"orl.ini", "orl.inf"}) {
+        if (!CopyFileTo(platform, run.currentLocation + name, run.newLocation + name) &&
+            platform.Probe(run.currentLocation + name) != PathKind::Missing) {
+            copied = false;
+        }
     }
-    CopyFileTo(platform, run.currentLocation + "orl.ini", run.newLocation + "orl.ini");
-    CopyFileTo(platform, run.currentLocation + "orl.inf", run.newLocation + "orl.inf");
-    if (run.failure.empty()) run.dataCopiedTo = run.newLocation;
+    if (!copied) {
+        run.failure = "File copy from \"" + run.currentLocation + "\" to \"" + run.newLocation + "\" failed.";
+        return;
+    }
+    run.dataCopiedTo = run.newLocation;
 }
 
 void WriteRedirection(ConfigureRun& run) {

@@ -29,10 +29,11 @@ void WriteRedirect(Platform& platform, const std::string& folder, const std::str
 SettingsFile OpenSettings(Platform& platform, const std::string& installFolder) {
     SettingsFile own(platform, AddBackslash(installFolder) + "orl.ini");
     std::string redirect = ReadFolderKey(platform, own, "Setup", "Redirect");
-    if (!redirect.empty() && platform.Probe(redirect + "orl.ini") == PathKind::File) {
-        return SettingsFile(platform, redirect + "orl.ini");
-    }
-    return own;
+    if (redirect.empty()) return own;
+    PathKind redirected = platform.Probe(redirect + "orl.ini");
+    // Guessing here would read, and later write, the settings of the wrong file.
+    if (redirected == PathKind::Unknown) throw PlatformError("Cannot open file " + redirect + "orl.ini");
+    return redirected == PathKind::File ? SettingsFile(platform, redirect + "orl.ini") : own;
 }
 
 void DeleteIniKey(SettingsFile* settings, const std::string& section, const std::string& key) {

@@ -136,8 +136,8 @@ void SettingsFile::Save() {
     const std::string temporary = path_ + ".saving";
     bool saved = platform_.WriteWholeFile(temporary, Text());
     if (saved) {
-        saved = platform_.Probe(path_) == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
-                                                         : platform_.MoveFileReplacing(temporary, path_);
+        saved = platform_.Probe(path_) != PathKind::Missing ? platform_.ReplaceFileWith(path_, temporary)
+                                                            : platform_.MoveFileReplacing(temporary, path_);
     }
     if (saved) return;
     // ReplaceFile may fail after it has taken the old file away; the new text is then the only copy

@@ -15,7 +15,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class PathKind { Missing, File, Folder };
+// What a path names. Unknown: it could not be examined (access denied, the network failing), so
+// it may well exist; a caller that must not guess treats it as an error.
+enum class PathKind { Missing, File, Folder, Unknown };
 
 // File attributes, with the values Windows gives them.
 enum Attribute : unsigned { ReadOnly = 0x1, Hidden = 0x2, System = 0x4 };
@@ -38,7 +40,7 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // What the path names now; an unreachable path reads as Missing.
+    // What the path names now. A path whose folder, drive or server does not exist is Missing.
     virtual PathKind Probe(const std::string& path) = 0;
     // Creates the folder and every missing folder above it; true when it exists as a folder.
     virtual bool CreateFolderPath(const std::string& path) = 0;

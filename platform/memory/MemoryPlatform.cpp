@@ -175,7 +175,7 @@ MemoryPlatform::Node* MemoryPlatform::FileToOverwrite(const std::string& path, s
 }
 
 PathKind MemoryPlatform::Probe(const std::string& path) {
-    if (Faulted(OpProbe, path)) return PathKind::Missing;
+    if (Faulted(OpProbe, path)) return PathKind::Unknown;
     Node* node = Find(path);
     if (node == nullptr) return PathKind::Missing;
     return node->isFolder ? PathKind::Folder : PathKind::File;

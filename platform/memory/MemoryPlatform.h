@@ -45,7 +45,8 @@ public:
 
     // Faults. Operations are counted from 1 over the file-system calls only (Probe to DeleteFileAt).
     int OperationCount() const { return operationCount_; }
-    // Operation `number` fails; with `persistent`, every operation after it fails too.
+    void ResetOperationCount() { operationCount_ = 0; }
+    // Operation `number`, counted from now, fails; with `persistent`, every operation after it too.
     void FailOperation(int number, bool persistent);
     // Operations of the kinds in `operations` fail on `path` and on everything below it.
     void FailPath(const std::string& path, unsigned operations = OpAll);

@@ -22,6 +22,25 @@ bool IsMissingError(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+// The errors with which Windows says that a path names nothing: no such file, folder, drive or
+// server, or a name that cannot exist.
+bool IsNothingThereError(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_NOT_READY:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DIRECTORY:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
 size_t RootLength(const std::string& path) {
     if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
@@ -43,7 +62,9 @@ bool CreateOneFolder(const std::string& path) {
 
 PathKind Win32Platform::Probe(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return IsNothingThereError(GetLastError()) ? PathKind::Missing : PathKind::Unknown;
+    }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
 

@@ -82,6 +82,52 @@ TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
     EXPECT_THROW(WriteRedirect(memory, "C:\\Missing", "C:\\TimeData"), PlatformError);
 }
 
+// When the redirected settings file cannot be examined, which file is in effect is unknown: an
+// error, rather than reading and then writing the installation's own file in its place.
+TEST(SettingsFaults, AnUnknownRedirectedFileIsAnErrorNotTheInstallationsOwn) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
+    ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\TimeData\r\n"));
+    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\orl.ini", "[Server]\r\nServerAdmin=2\r\n"));
+    memory.FailPath("H:\\TimeData\\orl.ini", OpProbe);
+    try {
+        OpenSettings(memory, "C:\\TimeSheet");
+        ADD_FAILURE() << "no error raised";
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file H:\\TimeData\\orl.ini");
+    }
+    memory.ClearFaults();
+    EXPECT_EQ(OpenSettings(memory, "C:\\TimeSheet").Path(), "H:\\TimeData\\orl.ini");
+}
+
+// The settings that a location has must reach the new location with its data; otherwise the
+// installation would be redirected to an empty "orl.ini" while the report says all went well.
+TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
+    ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "line\r\n"));
+    memory.FailPath("H:\\TimeData\\orl.ini", OpCopy);
+    std::string success, failure;
+    Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
+              true, failure);
+    EXPECT_EQ(failure, "Orlagen configuration failed.\r\n"
+                       "File copy from \"c:\\timesheet\\\" to \"h:\\timedata\\\" failed.");
+    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");  // not redirected
+    // A location without "orl.inf" (or "orl.ini") is no failure: there is nothing to lose.
+    memory.ClearFaults();
+    success.clear();
+    failure.clear();
+    Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
+              true, failure);
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+}
+
 TEST(FolderFaults, ARefusedFolderIsFalseNotAnError) {
     MemoryPlatform memory;
     memory.AddDrive('H');

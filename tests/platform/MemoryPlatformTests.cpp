@@ -104,7 +104,7 @@ TEST(MemoryPlatform, OperationNFailsOnceOrFromThenOn) {
     ASSERT_TRUE(memory.WriteWholeFile("C:\\a.txt", "a"));
     memory.FailOperation(2, false);
     EXPECT_EQ(memory.Probe("C:\\a.txt"), PathKind::File);
-    EXPECT_EQ(memory.Probe("C:\\a.txt"), PathKind::Missing);  // operation 2
+    EXPECT_EQ(memory.Probe("C:\\a.txt"), PathKind::Unknown);  // operation 2
     EXPECT_EQ(memory.Probe("C:\\a.txt"), PathKind::File);
     EXPECT_EQ(memory.OperationCount(), 3);
 
