@@ -128,6 +128,41 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
 }
 
+TEST(ConfigureFaults, AFailedBackupLeavesTheNewLocationAsItWas) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
+    ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData\\Data"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "ours\r\n"));
+    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\orl.ini", "[Setup]\r\nLanguage=fr\r\n"));
+    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\Data\\2024-01.txt", "theirs\r\n"));
+    memory.RefuseFolder("H:\\TimeData\\" + BackupStamp(memory, kBackupPrefix));
+    std::string success, failure;
+    Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
+              true, failure);
+    EXPECT_EQ(failure, "Orlagen configuration failed.\r\nFile backup of \"h:\\timedata\\\" failed.");
+    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\Data\\2024-01.txt"), "theirs\r\n");
+    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=fr\r\n");
+    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");
+}
+
+// A redirection folder that cannot be created at all: the removal in the current location is
+// saved, then saving the new folder's settings raises, and no server keys are written.
+TEST(ConfigureFaults, ARedirectionFolderThatCannotBeCreatedEndsWithAnError) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
+    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\Old\r\nLanguage=en\r\n"));
+    memory.RefuseFolder("H:\\TimeData");
+    std::string success, failure;
+    EXPECT_THROW(Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false,
+                           success, true, true, failure),
+                 PlatformError);
+    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+    EXPECT_EQ(memory.Probe("H:\\TimeData"), PathKind::Missing);
+}
+
 TEST(FolderFaults, ARefusedFolderIsFalseNotAnError) {
     MemoryPlatform memory;
     memory.AddDrive('H');
