@@ -8,6 +8,7 @@ set(ORL_WIN32_PLATFORM_SOURCES
 set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/Backup.cpp
   ${CMAKE_SOURCE_DIR}/core/Configure.cpp
+  ${CMAKE_SOURCE_DIR}/core/DataSetComparison.cpp
   ${CMAKE_SOURCE_DIR}/core/InstallSettings.cpp
   ${CMAKE_SOURCE_DIR}/core/Integers.cpp
   ${CMAKE_SOURCE_DIR}/core/Locations.cpp

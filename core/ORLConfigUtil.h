@@ -1,9 +1,10 @@
-// The configuration core in one include: locations and settings files, backup and folder copy,
-// the configure operation and its report.
+// The configuration core in one include: locations and settings files, data-set comparison,
+// backup and folder copy, the configure operation and its report.
 #pragma once
 
 #include "core/Backup.h"
 #include "core/Configure.h"
+#include "core/DataSetComparison.h"
 #include "core/InstallSettings.h"
 #include "core/Integers.h"
 #include "core/Locations.h"

@@ -1,25 +1,13 @@
 #include "core/SettingsFile.h"
 
 #include "core/Integers.h"
+#include "core/Text.h"
 
 namespace orl {
 
 namespace {
 
-// Splits at CR LF, a lone CR or a lone LF; a final line end adds no line.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
-bool IsSectionHeader(const std::string& line) {
+bool IsSectionHeader(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
@@ -34,12 +22,12 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
 }
 
 void SettingsFile::Parse(const std::string& text) {
-    for (const std::string& line : SplitLines(text.substr(0, text.find('\0')))) {
+    for (std::string_view line : SplitLines(text)) {
         if (line.empty() || line[0] == ';') continue;
         if (IsSectionHeader(line)) {
-            sections_.push_back({line.substr(1, line.size() - 2), {}});
+            sections_.push_back({std::string(line.substr(1, line.size() - 2)), {}});
         } else if (!sections_.empty()) {
-            sections_.back().lines.push_back(line);
+            sections_.back().lines.emplace_back(line);
         }
     }
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace orl {
 
@@ -14,5 +16,9 @@ std::string TrimControl(const std::string& text);
 
 // The last component of a path: the text after its last "\" or ":", or the whole text.
 std::string LastPathComponent(const std::string& path);
+
+// The lines of a text file's contents: the text ends at its first NUL; lines end at CR LF, a
+// lone CR or a lone LF; a final line end adds no line. The views point into `text`.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace orl
