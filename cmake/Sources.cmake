@@ -15,3 +15,7 @@ set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/OutcomeReport.cpp
   ${CMAKE_SOURCE_DIR}/core/SettingsFile.cpp
   ${CMAKE_SOURCE_DIR}/core/Text.cpp)
+set(ORL_CONSOLE_SOURCES
+  ${CMAKE_SOURCE_DIR}/console/CommandLine.cpp
+  ${CMAKE_SOURCE_DIR}/console/ConsoleRun.cpp
+  ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp)

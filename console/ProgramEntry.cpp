@@ -1,15 +1,52 @@
-// The entry of both programs. The console build is this file compiled with APP_CONSOLE; that is
-// the only difference between the two executables.
+// The entry of both programs. The console build is this file compiled with APP_CONSOLE: that,
+// the console flag, is the only difference between the two executables.
 #include <windows.h>
+
+#include "console/CommandLine.h"
+#include "console/ConsoleRun.h"
+#include "console/ProgramTexts.h"
+#include "console/Win32Display.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/win32/Application.h"
 
 namespace {
 
-int RunProgram(bool /*consoleBuild*/) { return 0; }
+#ifdef APP_CONSOLE
+const bool kConsoleBuild = true;
+#else
+const bool kConsoleBuild = false;
+#endif
+
+int RunProgram() {
+    orl::Win32Platform platform;
+    orl::Application application(orl::kApplicationTitle);
+    application.CreateForm("TMainConfigForm", "Orlagen - Workgroup, Data and Administrator Configuration", 537, 412);
+    application.CreateForm("TRedirectForm", "Redirection", 537, 176);
+    application.CreateForm("TParamInfoForm", "Parameter Information", 419, 306);
+
+    // The program splits its own command line: the C runtime's rules for backslashes before
+    // quotes would change the folders that scripts pass.
+    std::vector<std::string> arguments = orl::SplitCommandLine(GetCommandLineA());
+    if (!arguments.empty()) arguments.erase(arguments.begin());  // the program's own name
+    if (arguments.empty()) return application.Run();
+
+    try {
+        if (kConsoleBuild) {
+            orl::StandardOutputDisplay display;
+            return orl::RunConsole(platform, arguments, display, kConsoleBuild);
+        }
+        orl::MessageBoxDisplay display;
+        return orl::RunConsole(platform, arguments, display, kConsoleBuild);
+    } catch (const std::exception& error) {
+        orl::ShowLastResortError(kConsoleBuild, error.what());
+        return orl::kExitError;
+    }
+}
 
 }  // namespace
 
 #ifdef APP_CONSOLE
-int main() { return RunProgram(true); }
+int main() { return RunProgram(); }
 #else
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunProgram(false); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunProgram(); }
 #endif
