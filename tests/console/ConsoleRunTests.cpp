@@ -1,0 +1,113 @@
+// The console run's fixed answers: when to copy shared data, when to compare and what the
+// comparison decides, what is shown and the exit status.
+#include <gtest/gtest.h>
+
+#include "console/ConsoleRun.h"
+#include "core/Backup.h"
+#include "platform/memory/MemoryPlatform.h"
+
+namespace orl {
+namespace {
+
+class RecordingDisplay final : public OutcomeDisplay {
+public:
+    void ShowOutcome(const std::string& failureReport, const std::string& successReport) override {
+        shown.push_back(failureReport.empty() ? successReport : failureReport);
+    }
+    void ShowHelp(const std::string& helpText) override { shown.push_back(helpText); }
+    std::vector<std::string> shown;
+};
+
+class ConsoleRunTest : public ::testing::Test {
+protected:
+    ConsoleRunTest() { Reset(); }
+    // A fresh disk with the drives H: and S:.
+    void Reset() {
+        disk = std::make_unique<MemoryPlatform>();
+        disk->AddDrive('H');
+        disk->AddDrive('S');
+    }
+    void Put(const std::string& path, const std::string& text) {
+        memory().CreateFolderPath(path.substr(0, path.find_last_of('\\') + 1));
+        memory().WriteWholeFile(path, text);
+    }
+    void LayOut(const std::string& folder, const std::string& ini, const std::string& period) {
+        Put(folder + "orl.ini", ini);
+        Put(folder + "orl.inf", "");
+        Put(folder + "Data\\ClientProject.txt", "c");
+        Put(folder + "Data\\CategoryActivity.txt", "a");
+        Put(folder + "Data\\2024-01.txt", period);
+    }
+    std::string Read(const std::string& path) {
+        std::string text;
+        memory().ReadWholeFile(path, text);
+        return text;
+    }
+    ExitStatus Run(const std::vector<std::string>& arguments) {
+        return RunConsole(memory(), arguments, display, true);
+    }
+    std::unique_ptr<MemoryPlatform> disk;
+    MemoryPlatform& memory() { return *disk; }
+    RecordingDisplay display;
+};
+
+TEST_F(ConsoleRunTest, TheComparisonDecidesWhetherTheCurrentDataReplaceTheNew) {
+    struct Case {
+        const char *ours, *theirs;
+        bool transferred;
+    };
+    const Case cases[] = {{"a\r\n", "A\r\n", false}, {"a\r\nb\r\n", "a\r\n", true},
+                          {"a\r\n", "a\r\nb\r\n", false}, {"a\r\n", "b\r\n", true}};
+    for (const Case& test : cases) {
+        Reset();
+        LayOut("C:\\TimeSheet\\", "", test.ours);
+        LayOut("H:\\TimeData\\", "", test.theirs);
+        EXPECT_EQ(Run({"/vC:\\TimeSheet", "/rH:\\TimeData"}), kExitSuccess);
+        EXPECT_EQ(Read("H:\\TimeData\\Data\\2024-01.txt"), test.transferred ? test.ours : test.theirs) << test.ours;
+    }
+    // Without an installation marker in the new folder nothing is compared: the data go there.
+    Reset();
+    LayOut("C:\\TimeSheet\\", "", "a\r\n");
+    LayOut("H:\\TimeData\\", "", "a\r\nb\r\n");
+    memory().DeleteFileAt("H:\\TimeData\\orl.inf");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/rH:\\TimeData"}), kExitSuccess);
+    EXPECT_EQ(Read("H:\\TimeData\\Data\\2024-01.txt"), "a\r\n");
+}
+
+TEST_F(ConsoleRunTest, RemovingARedirectionComparesTheRedirectionFolderFirst) {
+    LayOut("C:\\TimeSheet\\", "[Setup]\r\nRedirect=H:\\TimeData\r\n", "a\r\n");
+    LayOut("H:\\TimeData\\", "[Setup]\r\nLanguage=de\r\n", "a\r\n");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet"}), kExitSuccess);  // equal data: nothing moves home
+    EXPECT_EQ(Read("C:\\TimeSheet\\orl.ini"), "");
+    EXPECT_EQ(display.shown.back(), "Orlagen has been configured on this machine.\r\n\r\n"
+                                    "No administrator rights for server data have been assigned.\r\n"
+                                    "Redirection to \"h:\\timedata\\\" has been removed.");
+}
+
+TEST_F(ConsoleRunTest, SharedDataAreCopiedOnlyWhenAskedForMissingOnTheServerAndAtHand) {
+    LayOut("C:\\TimeSheet\\", "", "a\r\n");
+    memory().CreateFolderPath("S:\\Workgroup");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup"}), kExitSuccess);
+    EXPECT_EQ(memory().Probe("S:\\Workgroup\\Data\\ClientProject.txt"), PathKind::Missing);
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);
+    EXPECT_NE(display.shown.back().find("Shared files"), std::string::npos);
+    Put("C:\\TimeSheet\\Data\\ClientProject.txt", "changed here");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);  // the server has them all
+    EXPECT_EQ(display.shown.back().find("Shared files"), std::string::npos);
+    EXPECT_EQ(Read("S:\\Workgroup\\Data\\ClientProject.txt"), "c");
+}
+
+TEST_F(ConsoleRunTest, AFailedConfigurationEndsWithStatusTwoAndHelpWithZero) {
+    LayOut("C:\\TimeSheet\\", "[Setup]\r\n", "a\r\n");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sc:\\timesheet\\"}), kExitFailed);
+    EXPECT_EQ(display.shown.back(), "Orlagen configuration failed.\r\nInstallation and server paths must be different");
+    EXPECT_EQ(Run({"/vC:\\TimeSheet", "/?"}), kExitSuccess);
+    EXPECT_EQ(display.shown.back().rfind("Orlagen - Workgroup Configuration Version 3.0 (Console)\r\n\r\n", 0), 0u);
+    EXPECT_EQ(display.shown.size(), 2u);
+    memory().HoldOpenForWriting("C:\\TimeSheet\\orl.ini");
+    EXPECT_THROW(Run({"/vC:\\TimeSheet"}), PlatformError);
+    EXPECT_EQ(display.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace orl
