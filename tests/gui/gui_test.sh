@@ -1,0 +1,67 @@
+#!/bin/bash
+# orlconfig.exe, the window build, run with arguments under Wine and Xvfb: exactly one message
+# box with the report, nothing on standard output; a screenshot of the box is kept.
+#   gui_test.sh CASE
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/fixture.sh"
+wineserver=/usr/lib/wine/wineserver64
+
+if [ "${1:-}" != --inside-display ]; then
+    # A Wine server started without a display would serve this run badly: start afresh, and
+    # leave none behind that knows this display.
+    WINEPREFIX="$E2E_PREFIX" $wineserver -k 2>/dev/null || true
+    status=0
+    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-display "$@" || status=$?
+    WINEPREFIX="$E2E_PREFIX" $wineserver -k 2>/dev/null || true
+    exit $status
+fi
+shift
+case_name=$1
+e2e_begin "gui-$case_name"
+install="$E2E_C/TimeSheet"
+rm -rf "$install"
+trap 'rm -rf "$install"' EXIT
+mkdir -p "$install/Data" "$E2E_H/TimeData" "$E2E_S/Workgroup"
+printf '[Setup]\r\n' >"$install/orl.ini"
+printf 'installed' >"$install/orl.inf"
+printf '01;a\r\n' >"$install/Data/2024-01.txt"
+
+case $case_name in
+success)
+    line='orlconfig.exe /v"C:\TimeSheet" /s"S:\Workgroup" /r"H:\TimeData" /a'
+    caption=Information; status=0
+    expected=$(printf '%s\r\n\r\n%s\r\n%s\r\n%s\r\n%s' 'Orlagen has been configured on this machine.' \
+        'Workgroup server configured at "s:\workgroup\"' \
+        'User administrator rights for server data have been assigned.' \
+        'Redirection to "h:\timedata\" has been established.' \
+        'Data files have been copied to "h:\timedata\"') ;;
+failure)
+    line='orlconfig.exe /v"C:\TimeSheet" /s"C:\TimeSheet"'
+    caption=Error; status=2
+    expected=$(printf 'Orlagen configuration failed.\r\nInstallation and server paths must be different') ;;
+*)
+    echo "no case $case_name"; exit 1 ;;
+esac
+
+shots="$BUILD_DIR/gui-screenshots"
+mkdir -p "$shots"
+rm -f "$E2E_H/shot" "$E2E_H/shot.done"
+ORL_COMMAND_LINE="$line" ORL_CHILD_OUTPUT='H:\child-output' ORL_SHOT_MARKER='H:\shot' \
+    "$WINE_RUN" "$E2E_BIN/orl_gui_driver.exe" "$caption" "$status" </dev/null >"$E2E_OUT" 2>&1 &
+driver=$!
+for _ in $(seq 300); do [ -e "$E2E_H/shot" ] && break; sleep 0.1; done
+if [ -e "$E2E_H/shot" ]; then
+    import -window root "$shots/$case_name.png" || echo "no screenshot taken"
+    touch "$E2E_H/shot.done"
+fi
+driver_status=0
+wait $driver || driver_status=$?
+cat "$E2E_OUT"
+[ $driver_status = 0 ] || { echo "FAILED: driver status $driver_status"; exit 1; }
+# The box text as Wine's static control reports it (its line ends are CR LF as given).
+box_text=$(sed -n '2,/^exit /p' "$E2E_OUT" | sed '$d')
+[ "$(head -1 "$E2E_OUT")" = "box \"$caption\"" ] || { echo "FAILED: caption"; exit 1; }
+[ "$box_text" = "$expected" ] || { echo "FAILED: box text differs"; printf '%s' "$expected" | od -c | head; exit 1; }
+[ -f "$E2E_H/TimeData/Data/2024-01.txt" ] || [ $status != 0 ] || { echo "FAILED: data not moved"; exit 1; }
+echo "gui $case_name passed"
