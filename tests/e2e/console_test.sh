@@ -131,16 +131,9 @@ period_file_held_open)
     lay_out_install "$install" '[Setup]\r\n' '01;a\r\n'
     lay_out_install "$E2E_H/TimeData" '[Setup]\r\n' '01;a\r\n'
     put "$E2E_H/TimeData/Data/2024-02.txt" '02;b\r\n'
-    # Another program of the same Wine prefix holds the file open for writing.
-    rm -f "$E2E_H/held" "$E2E_H/release"
-    ORL_HOLD='H:\TimeData\Data\2024-02.txt' ORL_HELD='H:\held' ORL_RELEASE='H:\release' \
-        "$WINE_RUN" "$E2E_BIN/orl_hold_file.exe" </dev/null >/dev/null 2>&1 &
-    holder=$!
-    for _ in $(seq 100); do [ -e "$E2E_H/held" ] && break; sleep 0.1; done
-    [ -e "$E2E_H/held" ] || fail "the holder did not start"
+    e2e_hold 'H:\TimeData\Data\2024-02.txt'
     e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
-    touch "$E2E_H/release"
-    wait $holder || true
+    e2e_release
     e2e_expect_status 1
     e2e_expect_output 'Cannot open file h:\\timedata\\data\\2024-02.txt\r\n'
     expect_file "$install/orl.ini" '[Setup]\r\n'

@@ -57,3 +57,20 @@ e2e_expect_status() {
         return 1
     fi
 }
+
+# e2e_hold WINDOWS-PATH: another Windows program of the prefix opens the file for writing (sharing
+# reading and writing) and keeps it open until e2e_release. The marker files live on H:.
+e2e_hold() {
+    rm -f "$E2E_H/held" "$E2E_H/release"
+    ORL_HOLD="$1" ORL_HELD='H:\held' ORL_RELEASE='H:\release' \
+        "$WINE_RUN" "$E2E_BIN/orl_hold_file.exe" </dev/null >/dev/null 2>&1 &
+    E2E_HOLDER=$!
+    for _ in $(seq 100); do [ -e "$E2E_H/held" ] && return 0; sleep 0.1; done
+    echo "the file holder did not start"
+    return 1
+}
+
+e2e_release() {
+    touch "$E2E_H/release"
+    wait "$E2E_HOLDER" || true
+}

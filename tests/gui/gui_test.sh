@@ -40,6 +40,15 @@ failure)
     line='orlconfig.exe /v"C:\TimeSheet" /s"C:\TimeSheet"'
     caption=Error; status=2
     expected=$(printf 'Orlagen configuration failed.\r\nInstallation and server paths must be different') ;;
+error)
+    # A period file held open by another program: the last-resort box, status 1.
+    printf 'installed' >"$E2E_H/TimeData/orl.inf"
+    mkdir -p "$E2E_H/TimeData/Data" && printf '02;b\r\n' >"$E2E_H/TimeData/Data/2024-02.txt"
+    e2e_hold 'H:\TimeData\Data\2024-02.txt'
+    trap 'e2e_release; rm -rf "$install"' EXIT
+    line='orlconfig.exe /v"C:\TimeSheet" /r"H:\TimeData"'
+    caption="Application Error"; status=1
+    expected='Cannot open file h:\timedata\data\2024-02.txt' ;;
 *)
     echo "no case $case_name"; exit 1 ;;
 esac
@@ -63,5 +72,5 @@ cat "$E2E_OUT"
 box_text=$(sed -n '2,/^exit /p' "$E2E_OUT" | sed '$d')
 [ "$(head -1 "$E2E_OUT")" = "box \"$caption\"" ] || { echo "FAILED: caption"; exit 1; }
 [ "$box_text" = "$expected" ] || { echo "FAILED: box text differs"; printf '%s' "$expected" | od -c | head; exit 1; }
-[ -f "$E2E_H/TimeData/Data/2024-01.txt" ] || [ $status != 0 ] || { echo "FAILED: data not moved"; exit 1; }
+[ -f "$E2E_H/TimeData/Data/2024-01.txt" ] || [ "$status" != 0 ] || { echo "FAILED: data not moved"; exit 1; }
 echo "gui $case_name passed"
