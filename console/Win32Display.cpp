@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "console/ProgramTexts.h"
+
 namespace orl {
 
 namespace {
@@ -50,6 +52,12 @@ void MessageBoxDisplay::ShowOutcome(const std::string& failureReport, const std:
 
 void MessageBoxDisplay::ShowHelp(const std::string& helpText) {
     ShowBox(helpText, "Information", MB_ICONINFORMATION);
+}
+
+std::string ShowSyntax(bool consoleBuild) {
+    const std::string syntax = SyntaxText(consoleBuild);
+    if (consoleBuild) WriteLineOrRaise(syntax);
+    return syntax;
 }
 
 void ShowLastResortError(bool consoleBuild, const std::string& message) {

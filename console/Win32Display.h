@@ -22,6 +22,10 @@ public:
     void ShowHelp(const std::string& helpText) override;
 };
 
+// The syntax text, for the parameter information dialog; the console build also writes it, with
+// a CR LF, to standard output.
+std::string ShowSyntax(bool consoleBuild);
+
 // The report of an error that ended a run: on standard output in the console build, in an
 // "Application Error" box in the window build.
 void ShowLastResortError(bool consoleBuild, const std::string& message);

@@ -5,6 +5,7 @@
 #include "console/ConsoleRun.h"
 #include "core/Backup.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/DiskLayout.h"
 
 namespace orl {
 namespace {
@@ -27,22 +28,10 @@ protected:
         disk->AddDrive('H');
         disk->AddDrive('S');
     }
-    void Put(const std::string& path, const std::string& text) {
-        memory().CreateFolderPath(path.substr(0, path.find_last_of('\\') + 1));
-        memory().WriteWholeFile(path, text);
-    }
     void LayOut(const std::string& folder, const std::string& ini, const std::string& period) {
-        Put(folder + "orl.ini", ini);
-        Put(folder + "orl.inf", "");
-        Put(folder + "Data\\ClientProject.txt", "c");
-        Put(folder + "Data\\CategoryActivity.txt", "a");
-        Put(folder + "Data\\2024-01.txt", period);
+        LayOutLocation(memory(), folder, ini, {{"2024-01.txt", period}});
     }
-    std::string Read(const std::string& path) {
-        std::string text;
-        memory().ReadWholeFile(path, text);
-        return text;
-    }
+    std::string Read(const std::string& path) { return FileText(memory(), path); }
     ExitStatus Run(const std::vector<std::string>& arguments) {
         return RunConsole(memory(), arguments, display, true);
     }
@@ -91,10 +80,10 @@ TEST_F(ConsoleRunTest, SharedDataAreCopiedOnlyWhenAskedForMissingOnTheServerAndA
     EXPECT_EQ(memory().Probe("S:\\Workgroup\\Data\\ClientProject.txt"), PathKind::Missing);
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);
     EXPECT_NE(display.shown.back().find("Shared files"), std::string::npos);
-    Put("C:\\TimeSheet\\Data\\ClientProject.txt", "changed here");
+    PutFile(memory(), "C:\\TimeSheet\\Data\\ClientProject.txt", "changed here");
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);  // the server has them all
     EXPECT_EQ(display.shown.back().find("Shared files"), std::string::npos);
-    EXPECT_EQ(Read("S:\\Workgroup\\Data\\ClientProject.txt"), "c");
+    EXPECT_EQ(Read("S:\\Workgroup\\Data\\ClientProject.txt"), kClientProjectText);
 }
 
 TEST_F(ConsoleRunTest, AFailedConfigurationEndsWithStatusTwoAndHelpWithZero) {

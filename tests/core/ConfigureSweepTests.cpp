@@ -10,6 +10,7 @@
 
 #include "core/ORLConfigUtil.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/DiskLayout.h"
 
 namespace orl {
 namespace {
@@ -20,26 +21,6 @@ struct Scenario {
     std::string install, server, currentRedirect, newRedirect;
     bool copyShared, transfer, userAdmin, adminOnly;
 };
-
-void Put(MemoryPlatform& memory, const std::string& path, const std::string& contents) {
-    memory.CreateFolderPath(path.substr(0, path.find_last_of('\\') + 1));
-    memory.WriteWholeFile(path, contents);
-}
-
-std::string Get(MemoryPlatform& memory, const std::string& path) {
-    std::string contents;
-    memory.ReadWholeFile(path, contents);
-    return contents;
-}
-
-void LayOutLocation(MemoryPlatform& memory, const std::string& folder, const std::string& ini,
-                    const std::map<std::string, std::string>& periods) {
-    Put(memory, folder + "orl.ini", ini);
-    Put(memory, folder + "orl.inf", "installed");
-    Put(memory, folder + "Data\\ClientProject.txt", "Brenmoor;Orlagen\r\n");
-    Put(memory, folder + "Data\\CategoryActivity.txt", "Development;Coding\r\n");
-    for (const auto& [name, text] : periods) Put(memory, folder + "Data\\" + name, text);
-}
 
 const Scenario kScenarios[] = {
     {"worked example",
@@ -64,7 +45,7 @@ const Scenario kScenarios[] = {
                         {{"2024-01.txt", "01;ours\r\n"}, {"2024-03.txt", "05;ours\r\n"}});
          LayOutLocation(memory, "H:\\TimeData\\", "[Setup]\r\nLanguage=fr\r\n",
                         {{"2024-01.txt", "01;theirs\r\n02;theirs\r\n"}, {"2024-02.txt", "04;theirs\r\n"}});
-         Put(memory, "H:\\TimeData\\ORL Backup 2025-11-30 [09-00-00-000]\\Data\\2023-01.txt", "earlier\r\n");
+         PutFile(memory, "H:\\TimeData\\ORL Backup 2025-11-30 [09-00-00-000]\\Data\\2023-01.txt", "earlier\r\n");
          memory.CreateFolderPath("S:\\Workgroup\\Data");
      },
      "C:\\TimeSheet", "S:\\Workgroup", "", "H:\\TimeData", true, true, false, true},
@@ -93,13 +74,7 @@ void Walk(MemoryPlatform& memory, const std::string& folder, std::vector<std::st
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
     return lines;
 }
 
@@ -120,7 +95,7 @@ Before Snapshot(MemoryPlatform& memory) {
     std::vector<std::string> files;
     for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
     for (const std::string& path : files) {
-        before.files[path] = Get(memory, path);
+        before.files[path] = FileText(memory, path);
         if (IsPeriodFile(path)) before.periodFiles[path] = before.files[path];
         if (LowerAZ(LastPathComponent(path)) == "orl.ini") before.iniTexts.insert(before.files[path]);
     }
@@ -136,7 +111,7 @@ void CheckNoLineLost(MemoryPlatform& memory, const Before& before) {
         std::set<std::string> found;
         for (const std::string& file : files) {
             if (LowerAZ(LastPathComponent(file)) != LowerAZ(LastPathComponent(path))) continue;
-            for (const std::string& line : Lines(Get(memory, file))) found.insert(line);
+            for (const std::string& line : Lines(FileText(memory, file))) found.insert(line);
         }
         for (const std::string& line : Lines(text)) {
             EXPECT_TRUE(found.count(line)) << "line \"" << line << "\" of " << path << " is lost";
@@ -150,7 +125,7 @@ void CheckSettingsWhole(MemoryPlatform& memory, const Before& before) {
     for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
     for (const std::string& path : files) {
         if (LowerAZ(LastPathComponent(path)) != "orl.ini") continue;
-        std::string text = Get(memory, path);
+        std::string text = FileText(memory, path);
         if (before.iniTexts.count(text)) continue;
         EXPECT_EQ(SettingsFile(memory, path).Text(), text) << path << " is not whole";
     }
@@ -196,7 +171,7 @@ void CheckReportTrue(MemoryPlatform& memory, const Scenario& scenario, const Bef
                 << effective.Path();
         } else if (line.rfind("Shared files", 0) == 0) {
             for (const char* name : {"Data\\ClientProject.txt", "Data\\CategoryActivity.txt"}) {
-                EXPECT_EQ(Get(memory, AddBackslash(scenario.server) + name), Get(memory, current + name)) << name;
+                EXPECT_EQ(FileText(memory, AddBackslash(scenario.server) + name), FileText(memory, current + name)) << name;
             }
             EXPECT_EQ(memory.Probe(AddBackslash(scenario.server) + "orl.ini"), PathKind::File);
         } else if (line.rfind("User administrator", 0) == 0) {
@@ -214,7 +189,7 @@ void CheckReportTrue(MemoryPlatform& memory, const Scenario& scenario, const Bef
             for (const auto& [path, text] : before.periodFiles) {
                 if (LowerAZ(path).rfind(current + "data\\", 0) != 0) continue;
                 std::string copy = quoted(line) + "Data\\" + LastPathComponent(path);
-                EXPECT_EQ(Get(memory, copy), text) << copy;
+                EXPECT_EQ(FileText(memory, copy), text) << copy;
             }
             CheckSettingsMoved(memory, before, current, quoted(line) + "orl.ini");
         }

@@ -20,13 +20,8 @@ protected:
     const std::string install = scratch + "TimeSheet\\";
     const std::string installReported = LowerAZ(install);
 
-    // An installation with settings, marker, the two shared files and one period file.
-    void LayOutLocation(const std::string& folder, const std::string& ini, const std::string& period) {
-        WriteAt(folder + "orl.ini", ini);
-        WriteAt(folder + "orl.inf", "installed");
-        WriteAt(folder + "Data\\ClientProject.txt", "Brenmoor;Orlagen\r\n");
-        WriteAt(folder + "Data\\CategoryActivity.txt", "Development;Coding\r\n");
-        WriteAt(folder + "Data\\2024-01.txt", period);
+    void LayOut(const std::string& folder, const std::string& ini, const std::string& period) {
+        LayOutLocation(platform, folder, ini, {{"2024-01.txt", period}});
     }
     Outcome Run(const std::string& installFolder, const std::string& server, const std::string& current,
                 const std::string& target, bool copyShared, bool transfer, bool keepRights = false,
@@ -54,7 +49,7 @@ const char kFailed[] = "Orlagen configuration failed.\r\n";
 const char kNoRights[] = "\r\nNo administrator rights for server data have been assigned.";
 
 TEST_F(ConfigureTest, WorkedExampleSetsUpServerRedirectionAndRights) {
-    LayOutLocation(install, "[Setup]\r\nLanguage=en\r\n", "2024-01-02;09:00;Brenmoor;Orlagen\r\n");
+    LayOut(install, "[Setup]\r\nLanguage=en\r\n", "2024-01-02;09:00;Brenmoor;Orlagen\r\n");
     ASSERT_TRUE(platform.CreateFolderPath(h + "TimeData"));
     ASSERT_TRUE(platform.CreateFolderPath(s + "Workgroup"));
 
@@ -76,16 +71,16 @@ TEST_F(ConfigureTest, WorkedExampleSetsUpServerRedirectionAndRights) {
     EXPECT_EQ(ReadAt(s + "Workgroup\\orl.ini"), "[Setup]\r\nLanguage=en\r\nRedirect=h:\\timedata\r\n\r\n");
     EXPECT_EQ(ReadAt(h + "TimeData\\orl.inf"), "installed");
     EXPECT_EQ(ReadAt(h + "TimeData\\Data\\2024-01.txt"), "2024-01-02;09:00;Brenmoor;Orlagen\r\n");
-    EXPECT_EQ(ReadAt(h + "TimeData\\Data\\ClientProject.txt"), "Brenmoor;Orlagen\r\n");
-    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\ClientProject.txt"), "Brenmoor;Orlagen\r\n");
-    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\CategoryActivity.txt"), "Development;Coding\r\n");
+    EXPECT_EQ(ReadAt(h + "TimeData\\Data\\ClientProject.txt"), kClientProjectText);
+    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\ClientProject.txt"), kClientProjectText);
+    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\CategoryActivity.txt"), kCategoryActivityText);
     EXPECT_EQ(platform.Probe(s + "Workgroup\\Data\\2024-01.txt"), PathKind::Missing);
     EXPECT_EQ(Backups(h + "TimeData\\"), Names{});  // it held no file: nothing to back up
     EXPECT_EQ(ReadAt(install + "Data\\2024-01.txt"), "2024-01-02;09:00;Brenmoor;Orlagen\r\n");
 }
 
 TEST_F(ConfigureTest, ValidationFailsInItsOrderAndChangesOnlyTheNetworkDataFolders) {
-    LayOutLocation(install, "[Setup]\r\nLanguage=en\r\n", "line\r\n");
+    LayOut(install, "[Setup]\r\nLanguage=en\r\n", "line\r\n");
     const std::string redirect = h + "TimeData";
     struct Case {
         std::string install, server, target, reason;
@@ -111,7 +106,7 @@ TEST_F(ConfigureTest, ValidationFailsInItsOrderAndChangesOnlyTheNetworkDataFolde
 TEST_F(ConfigureTest, RemovingARedirectionBringsTheDataHomeAfterABackup) {
     WriteAt(install + "orl.ini", "[Setup]\r\nRedirect=" + h + "TimeData\r\n");
     WriteAt(install + "Data\\2023-12.txt", "left at home\r\n");
-    LayOutLocation(h + "TimeData\\", "[Setup]\r\nLanguage=de\r\n", "kept on the share\r\n");
+    LayOut(h + "TimeData\\", "[Setup]\r\nLanguage=de\r\n", "kept on the share\r\n");
 
     Outcome outcome = Run(install, "", h + "TimeData", "", false, true);
     EXPECT_EQ(outcome.success, kHeadline + std::string(kNoRights) +
@@ -129,8 +124,8 @@ TEST_F(ConfigureTest, RemovingARedirectionBringsTheDataHomeAfterABackup) {
 }
 
 TEST_F(ConfigureTest, ANewLocationWithDataOfItsOwnIsBackedUpBeforeItIsReplaced) {
-    LayOutLocation(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
-    LayOutLocation(h + "TimeData\\", "[Setup]\r\nLanguage=fr\r\n", "theirs\r\n");
+    LayOut(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
+    LayOut(h + "TimeData\\", "[Setup]\r\nLanguage=fr\r\n", "theirs\r\n");
     Outcome outcome = Run(install, "", "", h + "TimeData", false, true);
     EXPECT_EQ(outcome.success, kHeadline + std::string(kNoRights) +
                                    "\r\nRedirection to \"h:\\timedata\\\" has been established."
@@ -161,7 +156,7 @@ TEST_F(ConfigureTest, AnUnchangedRedirectionCopiesOnlyIntoAnEmptyFolderAndReport
 }
 
 TEST_F(ConfigureTest, ADataFolderThatCannotBeMadeMovesNoDataButWritesTheRedirection) {
-    LayOutLocation(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
+    LayOut(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
     WriteAt(h + "TimeData\\Data", "a file where the data folder belongs");
     Outcome outcome = Run(install, "", "", h + "TimeData", false, true);
     EXPECT_EQ(outcome.failure,
@@ -189,7 +184,7 @@ TEST_F(ConfigureTest, AMissingInstallationFolderRaisesCannotCreate) {
 }
 
 TEST_F(ConfigureTest, ServerKeysRightsAndSharedFiles) {
-    LayOutLocation(install, "[Server]\r\nServerAdmin=1\r\n", "ours\r\n");
+    LayOut(install, "[Server]\r\nServerAdmin=1\r\n", "ours\r\n");
     // A drive root as server folder is stored without its backslash.
     Outcome root = Run(install, s, "", "", true, true, false, false, true);
     EXPECT_EQ(root.success, kHeadline + std::string("\r\nWorkgroup server configured at \"s:\\\"") +
@@ -215,11 +210,11 @@ TEST_F(ConfigureTest, ServerKeysRightsAndSharedFiles) {
 }
 
 TEST_F(ConfigureTest, AMissingSharedFileStopsTheCopiesButNotTheServerKeys) {
-    LayOutLocation(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
+    LayOut(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
     ASSERT_TRUE(platform.DeleteFileAt(install + "Data\\CategoryActivity.txt"));
     Outcome outcome = Run(install, s + "Workgroup", "", "", true, true, false, true);
     EXPECT_EQ(outcome.failure, kFailed + std::string("Could not copy shared data files to server location"));
-    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\ClientProject.txt"), "Brenmoor;Orlagen\r\n");
+    EXPECT_EQ(ReadAt(s + "Workgroup\\Data\\ClientProject.txt"), kClientProjectText);
     EXPECT_EQ(platform.Probe(s + "Workgroup\\orl.ini"), PathKind::Missing);
     EXPECT_EQ(ReadAt(install + "orl.ini"),
               "[Setup]\r\nLanguage=en\r\n\r\n[Server]\r\nServerPath=s:\\workgroup\r\nServerAdmin=2\r\n\r\n");

@@ -4,15 +4,10 @@
 
 #include "core/ORLConfigUtil.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/DiskLayout.h"
 
 namespace orl {
 namespace {
-
-std::string ReadFile(MemoryPlatform& memory, const std::string& path) {
-    std::string contents;
-    memory.ReadWholeFile(path, contents);
-    return contents;
-}
 
 TEST(DefaultInstallFolder, PerUserUnlessOnlyTheMachineWideInstallationExists) {
     MemoryPlatform memory;
@@ -25,7 +20,7 @@ TEST(DefaultInstallFolder, PerUserUnlessOnlyTheMachineWideInstallationExists) {
     ASSERT_TRUE(memory.CreateFolderPath(machineWide));
     EXPECT_EQ(DefaultInstallFolder(memory), perUser);
     // It is an installation and the per-user folder is missing.
-    ASSERT_TRUE(memory.WriteWholeFile(machineWide + "orl.inf", ""));
+    ASSERT_TRUE(PutFile(memory, machineWide + "orl.inf", ""));
     EXPECT_EQ(DefaultInstallFolder(memory), machineWide);
     // The per-user folder exists: it wins.
     ASSERT_TRUE(memory.CreateFolderPath(perUser));
@@ -44,8 +39,7 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
     for (bool persistent : {false, true}) {
         for (int failing = 1; failing <= 8; ++failing) {
             MemoryPlatform memory;
-            ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
-            ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", old));
+            ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", old));
             memory.SetAttributes("C:\\TimeSheet\\orl.ini", Hidden);
             SettingsFile settings(memory, "C:\\TimeSheet\\orl.ini");
             settings.EraseSection("Setup");
@@ -59,7 +53,7 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
                 EXPECT_EQ(std::string(error.what()), "Cannot create file C:\\TimeSheet\\orl.ini");
             }
             memory.ClearFaults();
-            std::string now = ReadFile(memory, "C:\\TimeSheet\\orl.ini");
+            std::string now = FileText(memory, "C:\\TimeSheet\\orl.ini");
             SCOPED_TRACE("operation " + std::to_string(failing) + (persistent ? " on" : " once"));
             EXPECT_EQ(now, saved ? "[Server]\r\nServerAdmin=2\r\n\r\n" : old);
             if (!persistent) {
@@ -71,8 +65,7 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
 
 TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
     MemoryPlatform memory;
-    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=C:\\TimeData\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=C:\\TimeData\r\n"));
     memory.FailPath("C:\\TimeSheet\\orl.ini", OpRead);
     EXPECT_THROW(ReadRedirect(memory, "C:\\TimeSheet"), PlatformError);
     EXPECT_THROW(OpenSettings(memory, "C:\\TimeSheet"), PlatformError);
@@ -87,10 +80,8 @@ TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
 TEST(SettingsFaults, AnUnknownRedirectedFileIsAnErrorNotTheInstallationsOwn) {
     MemoryPlatform memory;
     memory.AddDrive('H');
-    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet"));
-    ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\TimeData\r\n"));
-    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\orl.ini", "[Server]\r\nServerAdmin=2\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\TimeData\r\n"));
+    ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\orl.ini", "[Server]\r\nServerAdmin=2\r\n"));
     memory.FailPath("H:\\TimeData\\orl.ini", OpProbe);
     try {
         OpenSettings(memory, "C:\\TimeSheet");
@@ -107,17 +98,16 @@ TEST(SettingsFaults, AnUnknownRedirectedFileIsAnErrorNotTheInstallationsOwn) {
 TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     MemoryPlatform memory;
     memory.AddDrive('H');
-    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
     ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "line\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "line\r\n"));
     memory.FailPath("H:\\TimeData\\orl.ini", OpCopy);
     std::string success, failure;
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
               true, failure);
     EXPECT_EQ(failure, "Orlagen configuration failed.\r\n"
                        "File copy from \"c:\\timesheet\\\" to \"h:\\timedata\\\" failed.");
-    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");  // not redirected
+    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");  // not redirected
     // A location without "orl.inf" (or "orl.ini") is no failure: there is nothing to lose.
     memory.ClearFaults();
     success.clear();
@@ -125,26 +115,24 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
               true, failure);
     EXPECT_EQ(failure, "");
-    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+    EXPECT_EQ(FileText(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
 }
 
 TEST(ConfigureFaults, AFailedBackupLeavesTheNewLocationAsItWas) {
     MemoryPlatform memory;
     memory.AddDrive('H');
-    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
-    ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData\\Data"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "ours\r\n"));
-    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\orl.ini", "[Setup]\r\nLanguage=fr\r\n"));
-    ASSERT_TRUE(memory.WriteWholeFile("H:\\TimeData\\Data\\2024-01.txt", "theirs\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "ours\r\n"));
+    ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\orl.ini", "[Setup]\r\nLanguage=fr\r\n"));
+    ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\Data\\2024-01.txt", "theirs\r\n"));
     memory.RefuseFolder("H:\\TimeData\\" + BackupStamp(memory, kBackupPrefix));
     std::string success, failure;
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
               true, failure);
     EXPECT_EQ(failure, "Orlagen configuration failed.\r\nFile backup of \"h:\\timedata\\\" failed.");
-    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\Data\\2024-01.txt"), "theirs\r\n");
-    EXPECT_EQ(ReadFile(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=fr\r\n");
-    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");
+    EXPECT_EQ(FileText(memory, "H:\\TimeData\\Data\\2024-01.txt"), "theirs\r\n");
+    EXPECT_EQ(FileText(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=fr\r\n");
+    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");
 }
 
 // A redirection folder that cannot be created at all: the removal in the current location is
@@ -153,13 +141,13 @@ TEST(ConfigureFaults, ARedirectionFolderThatCannotBeCreatedEndsWithAnError) {
     MemoryPlatform memory;
     memory.AddDrive('H');
     ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\Old\r\nLanguage=en\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\Old\r\nLanguage=en\r\n"));
     memory.RefuseFolder("H:\\TimeData");
     std::string success, failure;
     EXPECT_THROW(Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false,
                            success, true, true, failure),
                  PlatformError);
-    EXPECT_EQ(ReadFile(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
     EXPECT_EQ(memory.Probe("H:\\TimeData"), PathKind::Missing);
 }
 
@@ -170,7 +158,7 @@ TEST(FolderFaults, ARefusedFolderIsFalseNotAnError) {
     EXPECT_FALSE(EnsureDataFolder(memory, "H:\\TimeData"));
     EXPECT_FALSE(EnsureDataFolder(memory, "\\\\NOSERVER\\Share\\TimeData"));
     EXPECT_FALSE(CopyFolderTree(memory, "C:\\", "H:\\TimeData\\Data", ""));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\orl.ini", "x"));
+    ASSERT_TRUE(PutFile(memory, "C:\\orl.ini", "x"));
     EXPECT_FALSE(CopyFileTo(memory, "C:\\orl.ini", "H:\\TimeData\\orl.ini"));
 }
 
@@ -179,7 +167,7 @@ TEST(FolderFaults, ARefusedFolderIsFalseNotAnError) {
 TEST(FolderFaults, AFolderThatCannotBeListedIsNeitherEmptyNorCopied) {
     MemoryPlatform memory;
     ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data\\Archive"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeSheet\\Data\\2024-01.txt", "09:00"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "09:00"));
     memory.FailPath("C:\\TimeSheet\\Data\\Archive", OpList);
     EXPECT_TRUE(FolderHasFiles(memory, "C:\\TimeSheet\\Data\\Archive"));
     EXPECT_FALSE(CopyFolderTree(memory, "C:\\TimeSheet\\Data", "C:\\Copy", ""));
@@ -196,13 +184,12 @@ TEST(Backup, AStampAlreadyTakenIsNotMergedInto) {
     EXPECT_EQ(BackupStamp(memory, kBackupPrefix), "ORL Backup 2026-03-07 [14-05-09-042]");
     memory.SetClock({987, 1, 2, 3, 4, 5, 6});
     EXPECT_EQ(BackupStamp(memory, ""), "0987-01-02 [03-04-05-006]");
-    ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeData"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeData\\orl.ini", "first"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeData\\orl.ini", "first"));
     EXPECT_TRUE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
-    ASSERT_TRUE(memory.WriteWholeFile("C:\\TimeData\\orl.ini", "second"));
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeData\\orl.ini", "second"));
     EXPECT_FALSE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
-    EXPECT_EQ(ReadFile(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "");
-    EXPECT_EQ(ReadFile(memory, "C:\\TimeData\\ORL Backup 0987-01-02 [03-04-05-006]\\orl.ini"), "first");
+    EXPECT_EQ(FileText(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "");
+    EXPECT_EQ(FileText(memory, "C:\\TimeData\\ORL Backup 0987-01-02 [03-04-05-006]\\orl.ini"), "first");
 }
 
 }  // namespace

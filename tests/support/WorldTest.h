@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/DiskLayout.h"
 #include "tests/support/TestWorld.h"
 
 namespace orl {
@@ -20,8 +21,7 @@ protected:
 
     // Writes a file, making its folders first.
     void WriteAt(const std::string& path, const std::string& contents) {
-        platform.CreateFolderPath(path.substr(0, path.find_last_of('\\') + 1));
-        ASSERT_TRUE(platform.WriteWholeFile(path, contents)) << path;
+        ASSERT_TRUE(PutFile(platform, path, contents)) << path;
     }
     std::string ReadAt(const std::string& path) {
         std::string contents;
