@@ -21,6 +21,7 @@
 #include <windows.h>
 
 #include "platform/win32/Win32Platform.h"
+#include "tests/support/Win32Folders.h"
 #endif
 
 namespace {
@@ -96,26 +97,6 @@ double Time(int runs, const std::function<void()>& work) {
     return best;
 }
 
-#ifdef _WIN32
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(folder + name + "\\");
-            } else {
-                DeleteFileA((folder + name).c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-#endif
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,7 +140,7 @@ int main(int argc, char** argv) {
     const double pairwiseFull = pairwiseSlice * scale;
 
 #ifdef _WIN32
-    if (options.disk) RemoveTree(root);
+    if (options.disk) orl::RemoveFolder(root);
 #endif
     std::printf("platform: %s; two locations of %d period files x %d lines (%lld lines read)\n",
                 options.disk ? "Win32 on real disk" : "in memory", options.files, options.lines, lines);

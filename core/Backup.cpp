@@ -10,8 +10,8 @@ namespace orl {
 
 namespace {
 
-bool SameFolder(Platform& platform, const std::string& a, const std::string& b) {
-    return platform.CompareNoCase(platform.FullPath(a), platform.FullPath(b)) == 0;
+bool SameFolder(Platform& platform, const std::string& folder, const std::string& fullPath) {
+    return platform.CompareNoCase(platform.FullPath(folder), fullPath) == 0;
 }
 
 // Copies one folder level; `excludedTarget` is the full path of the whole copy's target, which
@@ -47,8 +47,9 @@ bool CopyFolderTree(Platform& platform, const std::string& source, const std::st
                     const std::string& excludedPrefix) {
     if (target.empty()) return true;
     const std::string from = AddBackslash(source), to = AddBackslash(target);
-    if (SameFolder(platform, from, to)) return true;  // everything is where it should be
-    return CopyTree(platform, from, to, excludedPrefix, platform.FullPath(to));
+    const std::string fullTarget = platform.FullPath(to);
+    if (SameFolder(platform, from, fullTarget)) return true;  // everything is where it should be
+    return CopyTree(platform, from, to, excludedPrefix, fullTarget);
 }
 
 bool FolderHasFiles(Platform& platform, const std::string& folder) {

@@ -11,24 +11,6 @@ namespace orl {
 
 namespace {
 
-// The period files of a location's data folder, as full paths in lower case, in listing order.
-std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder) {
-    const std::string data = DataFolder(folder);
-    std::vector<FolderEntry> entries;
-    platform.ListFolder(data, "?\?\?\?-?\?.txt", entries);  // a folder that cannot be listed has none
-    std::vector<std::string> files;
-    for (const FolderEntry& entry : entries) {
-        if (!entry.isFolder && IsPeriodFileName(data + entry.name)) files.push_back(LowerAZ(data + entry.name));
-    }
-    return files;
-}
-
-std::string ReadPeriodFile(Platform& platform, const std::string& path) {
-    std::string text;
-    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
-    return text;
-}
-
 struct Unmatched {
     long long first = 0, second = 0;
 };
@@ -75,6 +57,23 @@ bool IsPeriodFileName(const std::string& path) {
     const size_t dot = name.rfind('.');
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     return LowerAZ(extension) == ".txt" && name[4] == '-' && IsInteger(name.substr(0, 4)) && IsInteger(name.substr(5, 2));
+}
+
+std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder) {
+    const std::string data = DataFolder(folder);
+    std::vector<FolderEntry> entries;
+    platform.ListFolder(data, "?\?\?\?-?\?.txt", entries);
+    std::vector<std::string> files;
+    for (const FolderEntry& entry : entries) {
+        if (!entry.isFolder && IsPeriodFileName(data + entry.name)) files.push_back(LowerAZ(data + entry.name));
+    }
+    return files;
+}
+
+std::string ReadPeriodFile(Platform& platform, const std::string& path) {
+    std::string text;
+    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
+    return text;
 }
 
 int CompareDataSets(Platform& platform, const std::vector<std::string>& folders) {

@@ -20,6 +20,12 @@ enum DataSetResult : int {
 // integers by IsInteger's rules. Takes a name or a path.
 bool IsPeriodFileName(const std::string& path);
 
+// The period files of a location's data folder, as full paths lowered in A-Z, in listing order.
+// A data folder that does not exist or cannot be listed has none.
+std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder);
+// A period file's whole text, read with writing by others denied; raises "Cannot open file <path>".
+std::string ReadPeriodFile(Platform& platform, const std::string& path);
+
 // Compares the period files of the data folders of two locations, each line pairing with at
 // most one equal line (same without regard to case, by the user's locale) of the same-named
 // file. One folder: 0, more than two: -1, in both cases reading nothing. A period file that

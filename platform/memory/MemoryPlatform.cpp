@@ -161,16 +161,18 @@ MemoryPlatform::Node* MemoryPlatform::FindParent(const std::string& path, std::s
     return parent;
 }
 
-// The folder in which a file may be created or overwritten at `path`; `blocked` tells that a
-// file is there that cannot be overwritten (read-only, or open in another program).
-MemoryPlatform::Node* MemoryPlatform::FileToOverwrite(const std::string& path, std::string& name,
-                                                      bool& blocked) {
+// The folder in which a file may be created or overwritten at `path`, and the file's name (an
+// existing file keeps its own). None when no file can be written there: the folder is missing, a
+// folder stands in the way, or the file has one of the `refused` attributes or is held open.
+MemoryPlatform::Node* MemoryPlatform::FolderToWriteIn(const std::string& path, std::string& name,
+                                                      unsigned refused) {
     Node* parent = FindParent(path, name);
     if (parent == nullptr) return nullptr;
     auto existing = parent->children.find(FoldName(name));
-    blocked = existing != parent->children.end() &&
-              (existing->second->isFolder || (existing->second->attributes & ReadOnly) || Held(path));
-    if (existing != parent->children.end()) name = existing->second->name;
+    if (existing == parent->children.end()) return parent;
+    const Node& file = *existing->second;
+    if (file.isFolder || (file.attributes & refused) || Held(path)) return nullptr;
+    name = file.name;
     return parent;
 }
 
@@ -228,13 +230,9 @@ bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::str
     Node* from = Find(source);
     if (from == nullptr || from->isFolder || from == Find(target)) return false;
     std::string name;
-    bool blocked = false;
-    Node* parent = FileToOverwrite(target, name, blocked);
     // Windows refuses to copy over a hidden file as it does over a read-only one.
-    Node* existing = Find(target);
-    if (parent == nullptr || blocked || (existing != nullptr && (existing->attributes & Hidden))) {
-        return false;
-    }
+    Node* parent = FolderToWriteIn(target, name, ReadOnly | Hidden);
+    if (parent == nullptr) return false;
     auto copy = std::make_unique<Node>();
     copy->name = name;
     copy->attributes = from->attributes;
@@ -257,13 +255,9 @@ Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& conte
 bool MemoryPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
     if (Faulted(OpWrite, path)) return false;
     std::string name;
-    bool blocked = false;
-    Node* parent = FileToOverwrite(path, name, blocked);
-    // CREATE_ALWAYS refuses to overwrite a hidden or system file.
-    Node* existing = Find(path);
-    if (parent == nullptr || blocked || (existing != nullptr && (existing->attributes & (Hidden | System)))) {
-        return false;
-    }
+    // CREATE_ALWAYS refuses to overwrite a hidden or system file as well as a read-only one.
+    Node* parent = FolderToWriteIn(path, name, ReadOnly | Hidden | System);
+    if (parent == nullptr) return false;
     auto file = std::make_unique<Node>();
     file->name = name;
     file->contents = contents;
@@ -289,12 +283,11 @@ bool MemoryPlatform::MoveFileReplacing(const std::string& source, const std::str
     if (Faulted(OpMove, source, target)) return false;
     std::string sourceName, existingName;
     Node* from = FindParent(source, sourceName);
-    bool blocked = false;
-    Node* to = FileToOverwrite(target, existingName, blocked);
+    Node* to = FolderToWriteIn(target, existingName, ReadOnly);
     // A rename stays on its volume: MoveFileEx without MOVEFILE_COPY_ALLOWED does not copy.
     bool sameVolume = FoldName(SplitFullPath(FullPath(source)).root) ==
                       FoldName(SplitFullPath(FullPath(target)).root);
-    if (from == nullptr || to == nullptr || blocked || Held(source) || !sameVolume) return false;
+    if (from == nullptr || to == nullptr || Held(source) || !sameVolume) return false;
     auto moving = from->children.find(FoldName(sourceName));
     if (moving == from->children.end() || moving->second->isFolder) return false;
     std::unique_ptr<Node> node = std::move(moving->second);

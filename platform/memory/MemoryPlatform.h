@@ -85,7 +85,7 @@ private:
     bool Faulted(unsigned operation, const std::string& path, const std::string& other);
     Node* Find(const std::string& path);
     Node* FindParent(const std::string& path, std::string& name);
-    Node* FileToOverwrite(const std::string& path, std::string& name, bool& blocked);
+    Node* FolderToWriteIn(const std::string& path, std::string& name, unsigned refused);
     bool Held(const std::string& path);
     std::string FoldedFullPath(const std::string& path);
 

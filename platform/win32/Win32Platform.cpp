@@ -18,10 +18,6 @@ private:
     HANDLE handle_;
 };
 
-bool IsMissingError(DWORD error) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 // The errors with which Windows says that a path names nothing: no such file, folder, drive or
 // server, or a name that cannot exist.
 bool IsNothingThereError(DWORD error) {
@@ -112,7 +108,7 @@ Access Win32Platform::ReadWholeFile(const std::string& path, std::string& conten
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return IsMissingError(GetLastError()) ? Access::Missing : Access::Failed;
+        return IsNothingThereError(GetLastError()) ? Access::Missing : Access::Failed;
     }
     HandleCloser closer(file);
     LARGE_INTEGER size;

@@ -72,6 +72,13 @@ void Walk(MemoryPlatform& memory, const std::string& folder, std::vector<std::st
     }
 }
 
+// Every file on the drives of the scenarios.
+std::vector<std::string> AllFiles(MemoryPlatform& memory) {
+    std::vector<std::string> files;
+    for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
+    return files;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
@@ -92,8 +99,7 @@ struct Before {
 
 Before Snapshot(MemoryPlatform& memory) {
     Before before;
-    std::vector<std::string> files;
-    for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
+    const std::vector<std::string> files = AllFiles(memory);
     for (const std::string& path : files) {
         before.files[path] = FileText(memory, path);
         if (IsPeriodFile(path)) before.periodFiles[path] = before.files[path];
@@ -105,8 +111,7 @@ Before Snapshot(MemoryPlatform& memory) {
 // Every line of every period file is still in a file of the same name somewhere on the disk
 // (the current or new location, or a backup folder inside one of them).
 void CheckNoLineLost(MemoryPlatform& memory, const Before& before) {
-    std::vector<std::string> files;
-    for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
+    const std::vector<std::string> files = AllFiles(memory);
     for (const auto& [path, text] : before.periodFiles) {
         std::set<std::string> found;
         for (const std::string& file : files) {
@@ -121,8 +126,7 @@ void CheckNoLineLost(MemoryPlatform& memory, const Before& before) {
 
 // Each "orl.ini" is one that was there before (kept or copied) or a whole save.
 void CheckSettingsWhole(MemoryPlatform& memory, const Before& before) {
-    std::vector<std::string> files;
-    for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
+    const std::vector<std::string> files = AllFiles(memory);
     for (const std::string& path : files) {
         if (LowerAZ(LastPathComponent(path)) != "orl.ini") continue;
         std::string text = FileText(memory, path);

@@ -10,20 +10,8 @@ namespace orl {
 
 namespace {
 
-std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder) {
-    std::vector<FolderEntry> entries;
-    platform.ListFolder(DataFolder(folder), "?\?\?\?-?\?.txt", entries);
-    std::vector<std::string> files;
-    for (const FolderEntry& entry : entries) {
-        std::string path = DataFolder(folder) + entry.name;
-        if (!entry.isFolder && IsPeriodFileName(path)) files.push_back(LowerAZ(path));
-    }
-    return files;
-}
-
 std::vector<std::string> ReadLines(Platform& platform, const std::string& path) {
-    std::string text;
-    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
+    const std::string text = ReadPeriodFile(platform, path);
     std::vector<std::string> lines;
     for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
     return lines;
@@ -84,9 +72,7 @@ long long ReadPeriodFilesOnly(Platform& platform, const std::vector<std::string>
     long long lines = 0;
     for (const std::string& folder : folders) {
         for (const std::string& path : PeriodFiles(platform, folder)) {
-            std::string text;
-            if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
-            lines += static_cast<long long>(SplitLines(text).size());
+            lines += static_cast<long long>(SplitLines(ReadPeriodFile(platform, path)).size());
         }
     }
     return lines;

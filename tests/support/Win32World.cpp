@@ -9,6 +9,7 @@
 
 #include "platform/win32/Win32Platform.h"
 #include "tests/support/TestWorld.h"
+#include "tests/support/Win32Folders.h"
 
 namespace orl {
 
@@ -17,27 +18,6 @@ namespace {
 // The end-to-end fixture marks the scratch folders that it maps as drives with this file. Only a
 // marked drive is ever emptied: under Wine, Z: is the whole Linux file system.
 const char kScratchDriveMarker[] = "orl-scratch-drive";
-
-// Removes everything in the folder, whatever its attributes, the scratch drive marker excepted.
-void EmptyFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == ".." || name == kScratchDriveMarker) continue;
-            std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                EmptyFolder(path + "\\");
-                RemoveDirectoryA(path.c_str());
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-}
 
 class Win32World final : public TestWorld {
 public:
@@ -54,9 +34,8 @@ public:
     ~Win32World() override {
         for (auto& [path, handle] : held_) CloseHandle(handle);
         SetCurrentDirectoryA(startFolder_.c_str());
-        EmptyFolder(scratch_);
-        RemoveDirectoryA(scratch_.c_str());
-        for (const std::string& root : drives_) EmptyFolder(root);
+        RemoveFolder(scratch_);
+        for (const std::string& root : drives_) EmptyFolder(root, kScratchDriveMarker);
     }
     Platform& platform() override { return win32_; }
     std::string Scratch() override { return scratch_; }
@@ -66,7 +45,7 @@ public:
             std::fprintf(stderr, "%s is not a scratch drive of the end-to-end fixture\n", root.c_str());
             std::abort();
         }
-        EmptyFolder(root);
+        EmptyFolder(root, kScratchDriveMarker);
         drives_.push_back(root);
         return root;
     }
