@@ -18,4 +18,10 @@ set(ORL_CORE_SOURCES
 set(ORL_CONSOLE_SOURCES
   ${CMAKE_SOURCE_DIR}/console/CommandLine.cpp
   ${CMAKE_SOURCE_DIR}/console/ConsoleRun.cpp
-  ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp)
+  ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp
+  ${CMAKE_SOURCE_DIR}/console/Questions.cpp)
+set(ORL_UI_SOURCES
+  ${CMAKE_SOURCE_DIR}/ui/FormView.cpp
+  ${CMAKE_SOURCE_DIR}/ui/ORLConfigMain.cpp
+  ${CMAKE_SOURCE_DIR}/ui/ORLConfigParamInfo.cpp
+  ${CMAKE_SOURCE_DIR}/ui/ORLConfigRedirect.cpp)

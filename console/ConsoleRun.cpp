@@ -6,23 +6,33 @@
 
 namespace orl {
 
+std::vector<std::string> LocationsToCompare(Platform& platform, const std::string& installFolder,
+                                            const std::string& currentRedirect, const std::string& newRedirect) {
+    const bool compare = !newRedirect.empty() ? IsInstallFolder(platform, newRedirect)
+                                              : !currentRedirect.empty() && IsInstallFolder(platform, installFolder);
+    if (!compare) return {};
+    return {currentRedirect.empty() ? installFolder : currentRedirect,
+            newRedirect.empty() ? installFolder : newRedirect};
+}
+
 namespace {
 
-// The data is compared first when the folder that becomes the data location already holds an
-// installation of its own: the one redirected to, or the installation folder when the
-// redirection is removed. Only data that the new location lacks is worth moving there.
+// Only data that the new location lacks is worth moving there.
 bool TransferData(Platform& platform, const CommandLineSettings& settings, const std::string& currentRedirect) {
-    const bool compare = !settings.newRedirect.empty()
-                             ? IsInstallFolder(platform, settings.newRedirect)
-                             : !currentRedirect.empty() && IsInstallFolder(platform, settings.installFolder);
-    if (!compare) return true;
-    const std::string current = currentRedirect.empty() ? settings.installFolder : currentRedirect;
-    const std::string target = settings.newRedirect.empty() ? settings.installFolder : settings.newRedirect;
-    int result = CompareDataSets(platform, {current, target});
+    const std::vector<std::string> locations =
+        LocationsToCompare(platform, settings.installFolder, currentRedirect, settings.newRedirect);
+    if (locations.empty()) return true;
+    int result = CompareDataSets(platform, locations);
     return result == kFirstHoldsMore || result == kEachHoldsMore;
 }
 
 }  // namespace
+
+std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild) {
+    const std::string syntax = SyntaxText(consoleBuild);
+    display.ShowSyntax(syntax);
+    return syntax;
+}
 
 ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& arguments, OutcomeDisplay& display,
                       bool consoleBuild) {

@@ -7,6 +7,9 @@
 #include "console/ProgramTexts.h"
 #include "console/Win32Display.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/ORLConfigMain.h"
+#include "ui/ORLConfigParamInfo.h"
+#include "ui/ORLConfigRedirect.h"
 #include "ui/win32/Application.h"
 
 namespace {
@@ -19,10 +22,20 @@ const bool kConsoleBuild = false;
 
 int RunProgram() {
     orl::Win32Platform platform;
+    orl::StandardOutputDisplay standardOutput;
+    orl::MessageBoxDisplay messageBoxes;
+    orl::OutcomeDisplay& display = kConsoleBuild ? static_cast<orl::OutcomeDisplay&>(standardOutput) : messageBoxes;
+
     orl::Application application(orl::kApplicationTitle);
-    application.CreateForm("TMainConfigForm", "Orlagen - Workgroup, Data and Administrator Configuration", 537, 412);
-    application.CreateForm("TRedirectForm", "Redirection", 537, 176);
-    application.CreateForm("TParamInfoForm", "Parameter Information", 419, 306);
+    orl::Win32Form& mainWindow = application.CreateForm(orl::MainConfigFormSpec());
+    orl::Win32Form& redirectWindow = application.CreateForm(orl::RedirectFormSpec());
+    orl::Win32Form& paramInfoWindow = application.CreateForm(orl::ParamInfoFormSpec());
+    orl::TMainConfigForm mainForm(platform, mainWindow, display);
+    orl::TRedirectForm redirectForm(redirectWindow, mainForm);
+    orl::TParamInfoForm paramInfoForm(paramInfoWindow, display, kConsoleBuild);
+    mainWindow.Bind(mainForm);
+    redirectWindow.Bind(redirectForm);
+    paramInfoWindow.Bind(paramInfoForm);
 
     // The program splits its own command line: the C runtime's rules for backslashes before
     // quotes would change the folders that scripts pass.
@@ -31,11 +44,6 @@ int RunProgram() {
     if (arguments.empty()) return application.Run();
 
     try {
-        if (kConsoleBuild) {
-            orl::StandardOutputDisplay display;
-            return orl::RunConsole(platform, arguments, display, kConsoleBuild);
-        }
-        orl::MessageBoxDisplay display;
         return orl::RunConsole(platform, arguments, display, kConsoleBuild);
     } catch (const std::exception& error) {
         orl::ShowLastResortError(kConsoleBuild, error.what());

@@ -54,11 +54,7 @@ void MessageBoxDisplay::ShowHelp(const std::string& helpText) {
     ShowBox(helpText, "Information", MB_ICONINFORMATION);
 }
 
-std::string ShowSyntax(bool consoleBuild) {
-    const std::string syntax = SyntaxText(consoleBuild);
-    if (consoleBuild) WriteLineOrRaise(syntax);
-    return syntax;
-}
+void StandardOutputDisplay::ShowSyntax(const std::string& syntaxText) { WriteLineOrRaise(syntaxText); }
 
 void ShowLastResortError(bool consoleBuild, const std::string& message) {
     if (consoleBuild) {

@@ -13,6 +13,7 @@ class StandardOutputDisplay final : public OutcomeDisplay {
 public:
     void ShowOutcome(const std::string& failureReport, const std::string& successReport) override;
     void ShowHelp(const std::string& helpText) override;
+    void ShowSyntax(const std::string& syntaxText) override;
 };
 
 // The window build: a modal box with one OK button, "Error" for a failure, "Information" otherwise.
@@ -20,11 +21,8 @@ class MessageBoxDisplay final : public OutcomeDisplay {
 public:
     void ShowOutcome(const std::string& failureReport, const std::string& successReport) override;
     void ShowHelp(const std::string& helpText) override;
+    void ShowSyntax(const std::string&) override {}
 };
-
-// The syntax text, for the parameter information dialog; the console build also writes it, with
-// a CR LF, to standard output.
-std::string ShowSyntax(bool consoleBuild);
 
 // The report of an error that ended a run: on standard output in the console build, in an
 // "Application Error" box in the window build.

@@ -1,8 +1,11 @@
 #!/bin/bash
 # Installs the Debian packages that the build and every test tier need, when any is missing.
+# The programs are 32-bit: the i686 compiler builds them and the 32-bit Wine (i386 architecture)
+# runs them in the build's 64-bit prefix; the x86_64 compiler keeps the 64-bit build compiling.
 set -euo pipefail
-packages=(cmake ninja-build g++ libgtest-dev clang g++-mingw-w64-x86-64-posix
-          wine64 fonts-wine xvfb xauth imagemagick)
+packages=(cmake ninja-build g++ libgtest-dev clang
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          wine64 wine32:i386 fonts-wine xvfb xauth imagemagick)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -15,5 +18,6 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 apt-get update -q
 apt-get install -y -q --no-install-recommends "${missing[@]}"

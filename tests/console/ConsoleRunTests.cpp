@@ -16,6 +16,7 @@ public:
         shown.push_back(failureReport.empty() ? successReport : failureReport);
     }
     void ShowHelp(const std::string& helpText) override { shown.push_back(helpText); }
+    void ShowSyntax(const std::string& syntaxText) override { shown.push_back(syntaxText); }
     std::vector<std::string> shown;
 };
 

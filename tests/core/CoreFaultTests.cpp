@@ -54,7 +54,7 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
             }
             memory.ClearFaults();
             std::string now = FileText(memory, "C:\\TimeSheet\\orl.ini");
-            SCOPED_TRACE("operation " + std::to_string(failing) + (persistent ? " on" : " once"));
+            SCOPED_TRACE(::testing::Message() << "operation " << failing << (persistent ? " on" : " once"));
             EXPECT_EQ(now, saved ? "[Server]\r\nServerAdmin=2\r\n\r\n" : old);
             if (!persistent) {
                 EXPECT_EQ(memory.Probe("C:\\TimeSheet\\orl.ini.saving"), PathKind::Missing);

@@ -1,4 +1,5 @@
-// Both programs as built: the subsystem each runs in, and the version record both carry.
+// Both programs as built: the subsystem and the width each is built for, the version record and
+// the manifest both carry.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,16 +18,50 @@ std::string BesideThisProgram(const std::string& name) {
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
-WORD Subsystem(const std::string& program) {
+// The programs of a build: their folder and the width they are built for. The 32-bit ones
+// (PE32, i386) are shipped; the 64-bit ones (PE32+, AMD64) are built to catch 64-bit faults.
+struct Build {
+    std::string folder;
+    bool is64Bit;
+};
+
+// This test program's own build, and the shipped 32-bit programs when a 64-bit build is told
+// where they are (a 64-bit Wine may not be able to run them, but it can read them).
+std::vector<Build> BuildsToCheck() {
+#ifdef _WIN64
+    std::vector<Build> builds = {{BesideThisProgram(""), true}};
+#else
+    std::vector<Build> builds = {{BesideThisProgram(""), false}};
+#endif
+    char shipped[MAX_PATH] = "";
+    if (GetEnvironmentVariableA("ORL_SHIPPED_PROGRAMS", shipped, MAX_PATH) > 0) builds.push_back({shipped, false});
+    return builds;
+}
+
+struct ImageHeader {
+    WORD machine = 0;
+    WORD magic = 0;
+    WORD subsystem = 0;
+    WORD characteristics = 0;
+};
+
+// The subsystem sits at the same offset in the PE32 and PE32+ optional headers.
+ImageHeader ReadImageHeader(const std::string& program) {
     std::ifstream file(program, std::ios::binary);
     std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (image.size() < sizeof(IMAGE_DOS_HEADER)) return 0;
+    ImageHeader header;
+    if (image.size() < sizeof(IMAGE_DOS_HEADER)) return header;
     auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-    if (dos->e_magic != IMAGE_DOS_SIGNATURE || image.size() < dos->e_lfanew + sizeof(IMAGE_NT_HEADERS64)) {
-        return 0;
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE || image.size() < dos->e_lfanew + sizeof(IMAGE_NT_HEADERS32)) {
+        return header;
     }
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(image.data() + dos->e_lfanew);
-    return nt->Signature == IMAGE_NT_SIGNATURE ? nt->OptionalHeader.Subsystem : 0;
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    if (nt->Signature != IMAGE_NT_SIGNATURE) return header;
+    header.machine = nt->FileHeader.Machine;
+    header.characteristics = nt->FileHeader.Characteristics;
+    header.magic = nt->OptionalHeader.Magic;
+    header.subsystem = nt->OptionalHeader.Subsystem;
+    return header;
 }
 
 class VersionRecord {
@@ -59,40 +95,60 @@ private:
     std::string data_;
 };
 
-TEST(ProgramImage, WindowBuildIsGuiAndConsoleBuildIsConsole) {
-    EXPECT_EQ(Subsystem(BesideThisProgram("orlconfig.exe")), IMAGE_SUBSYSTEM_WINDOWS_GUI);
-    EXPECT_EQ(Subsystem(BesideThisProgram("orlconfigc.exe")), IMAGE_SUBSYSTEM_WINDOWS_CUI);
-}
-
-TEST(ProgramImage, BothBuildsCarryTheVersionRecord) {
-    for (const char* name : {"orlconfig.exe", "orlconfigc.exe"}) {
-        VersionRecord record(BesideThisProgram(name));
-        ASSERT_TRUE(record.Found()) << name;
-        VS_FIXEDFILEINFO fixed = record.Fixed();
-        EXPECT_EQ(fixed.dwFileVersionMS, MAKELONG(0, 4)) << name;  // 4.0
-        EXPECT_EQ(fixed.dwFileVersionLS, 0u) << name;                // .0.0
-        EXPECT_EQ(fixed.dwProductVersionMS, MAKELONG(0, 1)) << name;
-        EXPECT_EQ(fixed.dwProductVersionLS, 0u) << name;
-        EXPECT_EQ(record.Value("FileDescription"), "ORL Workgroup Configuration") << name;
-        EXPECT_EQ(record.Value("ProductName"), "Orlagen Workgroup Configuration") << name;
-        EXPECT_EQ(record.Value("FileVersion"), "4.0.0.0") << name;
-        EXPECT_EQ(record.Value("ProductVersion"), "1.0.0.0") << name;
-        EXPECT_EQ(record.Value("OriginalFilename"), name);
+TEST(ProgramImage, WindowBuildIsGuiAndConsoleBuildIsConsoleBothOfTheBuildsWidth) {
+    for (const Build& build : BuildsToCheck()) {
+        const ImageHeader window = ReadImageHeader(build.folder + "orlconfig.exe");
+        const ImageHeader console = ReadImageHeader(build.folder + "orlconfigc.exe");
+        EXPECT_EQ(window.subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI) << build.folder;
+        EXPECT_EQ(console.subsystem, IMAGE_SUBSYSTEM_WINDOWS_CUI) << build.folder;
+        for (const ImageHeader& header : {window, console}) {
+            EXPECT_EQ(header.machine, build.is64Bit ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386)
+                << build.folder;
+            EXPECT_EQ(header.magic, build.is64Bit ? IMAGE_NT_OPTIONAL_HDR64_MAGIC : IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+            EXPECT_TRUE(header.characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE) << build.folder;
+        }
     }
 }
 
-TEST(ProgramImage, BothBuildsCarryTheManifest) {
-    for (const char* name : {"orlconfig.exe", "orlconfigc.exe"}) {
-        HMODULE image = LoadLibraryExA(BesideThisProgram(name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(image, nullptr) << name;
-        HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
-        ASSERT_NE(found, nullptr) << name;
-        std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
-                             SizeofResource(image, found));
-        EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << name;
-        EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << name;
-        EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << name;
-        FreeLibrary(image);
+TEST(ProgramImage, BothBuildsCarryTheVersionRecord) {
+    for (const Build& build : BuildsToCheck()) {
+        for (const char* name : {"orlconfig.exe", "orlconfigc.exe"}) {
+            VersionRecord record(build.folder + name);
+            ASSERT_TRUE(record.Found()) << name;
+            VS_FIXEDFILEINFO fixed = record.Fixed();
+            EXPECT_EQ(fixed.dwFileVersionMS, MAKELONG(0, 4)) << name;  // 4.0
+            EXPECT_EQ(fixed.dwFileVersionLS, 0u) << name;              // .0.0
+            EXPECT_EQ(fixed.dwProductVersionMS, MAKELONG(0, 1)) << name;
+            EXPECT_EQ(fixed.dwProductVersionLS, 0u) << name;
+            EXPECT_EQ(record.Value("FileDescription"), "ORL Workgroup Configuration") << name;
+            EXPECT_EQ(record.Value("ProductName"), "Orlagen Workgroup Configuration") << name;
+            EXPECT_EQ(record.Value("FileVersion"), "4.0.0.0") << name;
+            EXPECT_EQ(record.Value("ProductVersion"), "1.0.0.0") << name;
+            EXPECT_EQ(record.Value("OriginalFilename"), name);
+        }
+    }
+}
+
+TEST(ProgramImage, BothBuildsCarryTheManifestNamingTheirArchitecture) {
+    for (const Build& build : BuildsToCheck()) {
+        for (const char* name : {"orlconfig.exe", "orlconfigc.exe"}) {
+            HMODULE image = LoadLibraryExA((build.folder + name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+            ASSERT_NE(image, nullptr) << name;
+            HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1),
+                                        MAKEINTRESOURCEA(24));  // RT_MANIFEST
+            ASSERT_NE(found, nullptr) << name;
+            std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                                 SizeofResource(image, found));
+            EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << name;
+            EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << name;
+            EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << name;
+            // The programs' own identity names their architecture; the dependency's
+            // stays "*".
+            const std::string architecture =
+                std::string("processorArchitecture=\"") + (build.is64Bit ? "amd64" : "x86") + "\"";
+            EXPECT_EQ(manifest.find(architecture), manifest.find("processorArchitecture")) << build.folder << name;
+            FreeLibrary(image);
+        }
     }
 }
 

@@ -5,56 +5,85 @@ namespace orl {
 namespace {
 
 const char kApplicationClass[] = "TApplication";
-const LONG_PTR kMainFormMark = 1;
 
-LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY && GetWindowLongPtrA(window, GWLP_USERDATA) == kMainFormMark) PostQuitMessage(0);
+// The application's window is never seen itself (it has no size); it carries the task-bar
+// button. Minimising the main form minimises it, which hides the windows it owns; restoring it
+// from the task bar brings them back.
+LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        HWND popup = GetLastActivePopup(window);
+        if (popup != window) SetForegroundWindow(popup);
+        return result;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void Register(const char* className) {
-    WNDCLASSA windowClass = {};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), className, &windowClass)) return;
-    windowClass.lpfnWndProc = FormProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    RegisterClassA(&windowClass);
+HFONT MakeFont(int dpi, bool bold) {
+    return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+}
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace
 
 Application::Application(const std::string& title) {
-    Register(kApplicationClass);
-    window_ = CreateWindowExA(0, kApplicationClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ApplicationProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kApplicationClass;
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowExA(0, kApplicationClass, title.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    const int dpi = ScreenDpi();
+    font_ = MakeFont(dpi, false);
+    boldFont_ = MakeFont(dpi, true);
 }
 
-HWND Application::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight) {
-    Register(className);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame = {0, 0, clientWidth, clientHeight};
-    AdjustWindowRect(&frame, style, FALSE);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    HWND form = CreateWindowExA(0, className, caption, style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    if (mainForm_ == nullptr) {
-        mainForm_ = form;
-        SetWindowLongPtrA(form, GWLP_USERDATA, kMainFormMark);
+Win32Form& Application::CreateForm(const FormSpec& spec) {
+    HWND owner = forms_.empty() ? window_ : forms_.front()->Window();
+    forms_.push_back(std::make_unique<Win32Form>(*this, spec, owner));
+    return *forms_.back();
+}
+
+Win32Form& Application::Form(const std::string& className) {
+    for (auto& form : forms_) {
+        if (className == form->ClassName()) return *form;
     }
-    return form;
+    return *forms_.front();
+}
+
+bool Application::DispatchOne(int& exitCode) {
+    MSG message;
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        exitCode = static_cast<int>(message.wParam);
+        return false;
+    }
+    // Tab, the arrow keys in a radio group, Enter and Esc work in every form as in a dialog.
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    for (auto& form : forms_) {
+        if (root == form->Window() && IsDialogMessageA(root, &message)) return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
 }
 
 int Application::Run() {
-    ShowWindow(mainForm_, SW_SHOWNORMAL);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    forms_.front()->Show();
+    int exitCode = 0;
+    while (DispatchOne(exitCode)) {
     }
-    return 0;
+    return exitCode;
 }
 
 }  // namespace orl

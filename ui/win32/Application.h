@@ -1,28 +1,42 @@
-// The windowing application: its title, its forms and the window loop.
+// The windowing application: its window, which carries the task-bar button and the title, its
+// forms, and the window loop.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "ui/win32/Win32Form.h"
 
 namespace orl {
 
 class Application {
 public:
-    // Sets the title shown in the task bar.
     explicit Application(const std::string& title);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Creates a form, hidden, of the given window class and client size, centred on the screen.
-    // The first form created is the main form: closing it ends the window loop.
-    HWND CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight);
-    // Shows the main form and handles messages until it is closed. Returns the exit status.
+    HWND Window() const { return window_; }
+    // Creates a form, hidden. The first one is the main form: the application's window owns it
+    // and its closing ends the window loop; the main form owns the later ones.
+    Win32Form& CreateForm(const FormSpec& spec);
+    Win32Form& Form(const std::string& className);
+    // The forms' font, Tahoma 8 point at the screen's DPI, regular or bold.
+    HFONT Font(bool bold) const { return bold ? boldFont_ : font_; }
+
+    // Shows the main form and runs the window loop until it closes. Returns the exit status.
     int Run();
+    // Takes one message from the queue and dispatches it, keyboard navigation included;
+    // false once the loop is to end (the quit code then in `exitCode`).
+    bool DispatchOne(int& exitCode);
 
 private:
     HWND window_;
-    HWND mainForm_ = nullptr;
+    HFONT font_;
+    HFONT boldFont_;
+    std::vector<std::unique_ptr<Win32Form>> forms_;
 };
 
 }  // namespace orl

@@ -1,0 +1,67 @@
+// The toolkit as a script: controls hold their state in maps, questions take the answers queued
+// for them and are recorded, pickers return what the test put there, modal windows run the
+// test's stand-in for the person at them.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/FormView.h"
+
+namespace orl {
+
+class ScriptedView final : public FormView {
+public:
+    void SetText(const std::string& control, const std::string& text) override { texts[control] = text; }
+    std::string Text(const std::string& control) override { return texts[control]; }
+    void SetChecked(const std::string& control, bool checked) override { checks[control] = checked; }
+    bool Checked(const std::string& control) override { return checks[control]; }
+    void SetEnabled(const std::string& control, bool enabled) override { enabled_[control] = enabled; }
+    bool Enabled(const std::string& control) override { return enabled_.count(control) == 0 || enabled_[control]; }
+
+    BoxAnswer Ask(BoxKind kind, const std::string& text, BoxButtons) override {
+        asked.push_back({kind, text});
+        if (answers.empty()) return BoxAnswer::Cancel;
+        BoxAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool OpenFile(const std::string& initialFolder, std::string& chosenFile) override {
+        openedIn = initialFolder;
+        chosenFile = fileToChoose;
+        return !fileToChoose.empty();
+    }
+    bool BrowseForFolder(const std::string& title, std::string& folder) override {
+        browsed.push_back(title + " | " + folder);
+        if (folderToChoose.empty()) return false;
+        folder = folderToChoose;
+        return true;
+    }
+    void ShowModal(const std::string& form) override { modal.at(form)(); }
+    void Close() override { ++closed; }
+    void ShowBusy(bool busy) override { busyChanges += busy ? "+" : "-"; }
+    void ShowError(const std::string& message) override { errors.push_back(message); }
+
+    struct Question {
+        BoxKind kind;
+        std::string text;
+    };
+    std::map<std::string, std::string> texts;
+    std::map<std::string, bool> checks;
+    std::deque<BoxAnswer> answers;
+    std::vector<Question> asked;
+    std::string fileToChoose, openedIn, folderToChoose;
+    std::vector<std::string> browsed;
+    std::map<std::string, std::function<void()>> modal;
+    int closed = 0;
+    std::string busyChanges;
+    std::vector<std::string> errors;
+
+private:
+    std::map<std::string, bool> enabled_;
+};
+
+}  // namespace orl

@@ -1,0 +1,17 @@
+#include "ui/FormView.h"
+
+#include <exception>
+
+namespace orl {
+
+void RunHandler(FormView& view, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        std::string message = error.what();
+        if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') message += '.';
+        view.ShowError(message);
+    }
+}
+
+}  // namespace orl

@@ -1,0 +1,189 @@
+#include "ui/ORLConfigMain.h"
+
+#include "core/ORLConfigUtil.h"
+
+namespace orl {
+
+namespace {
+
+const char* const kAdminLevels[] = {"rbNoAdmin", "rbAdminUser", "rbAdminOnly"};
+
+// Radio buttons told their check one by one: exactly one of the group ends up checked.
+void CheckAdminLevel(FormView& view, const std::string& level) {
+    for (const char* button : kAdminLevels) view.SetChecked(button, level == button);
+}
+
+const char kMoreDataAtCurrent[] =
+    "The current Orlagen file location appears to have more data than the new file location\r\n"
+    "Do you wish to use the more complete files in the current location?\r\n"
+    "(Recommended - The utility will back up Orlagen data files at the new location before copying files)";
+const char kMoreDataAtNew[] =
+    "The selected Orlagen file location appears to have more data than the current file location\r\n"
+    "Do you wish to use the more complete files in the new data file location?\r\n"
+    "(Recommended - No Orlagen files will be copied from the current file location)";
+const char kDataAtBoth[] =
+    "The selected data file location has existing Orlagen data files\r\n"
+    "The utility will back up these files and copy current files to the new location\r\n"
+    "Continue?";
+
+// The wait cursor for as long as the window works without asking.
+class BusyCursor {
+public:
+    explicit BusyCursor(FormView& view) : view_(view) { view_.ShowBusy(true); }
+    ~BusyCursor() { view_.ShowBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    FormView& view_;
+};
+
+}  // namespace
+
+TMainConfigForm::TMainConfigForm(Platform& platform, FormView& view, OutcomeDisplay& outcome,
+                                 ConfigureOperation configure)
+    : platform_(platform), view_(view), outcome_(outcome), configure_(std::move(configure)) {}
+
+std::vector<ControlEvent> TMainConfigForm::Events() {
+    return {{"btnBrowseInstall", [this] { btnBrowseInstallClick(); }},
+            {"btnAdvanced", [this] { btnAdvancedClick(); }},
+            {"btnBrowseServer", [this] { btnBrowseServerClick(); }},
+            {"btnRemove", [this] { btnRemoveClick(); }},
+            {"btnParamInfo", [this] { btnParamInfoClick(); }},
+            {"btnOK", [this] { btnOKClick(); }},
+            {"btnCancel", [this] { btnCancelClick(); }}};
+}
+
+void TMainConfigForm::FormShow() {
+    const std::string installFolder = DefaultInstallFolder(platform_);
+    view_.SetText("txtInstallFolder", installFolder);
+    CurrentRedirect = ReadRedirect(platform_, installFolder);
+    NewRedirect = CurrentRedirect;
+    CheckAdminLevel(view_, "rbNoAdmin");
+    {
+        const SettingsFile settings = OpenSettings(platform_, installFolder);
+        view_.SetText("txtServerFolder", ReadFolderKey(platform_, settings, "Server", "ServerPath"));
+        const int level = settings.ReadInteger("Server", "ServerAdmin", 0);
+        if (level == 2) CheckAdminLevel(view_, "rbAdminUser");
+        if (level == 1) CheckAdminLevel(view_, "rbAdminOnly");
+        StoredServerPath = settings.ReadText("Server", "ServerPath", std::string());
+    }
+    RefreshStatus();
+}
+
+void TMainConfigForm::RefreshStatus() {
+    view_.SetText("lblExeLocated1", IsInstallFolder(platform_, view_.Text("txtInstallFolder"))
+                                        ? "Orlagen data files HAVE BEEN FOUND at a standard location."
+                                        : "Orlagen data files have NOT BEEN FOUND at a standard location.");
+    view_.SetText("lblRedirect", NewRedirect.empty() ? "Redirection is NOT currently selected."
+                                                     : "Redirection IS currently selected.");
+    view_.SetText("lblWorkgroup", StoredServerPath.empty() ? "A workgroup server location is NOT currently selected."
+                                                           : "A workgroup server location IS currently selected.");
+    const std::string serverFolder = view_.Text("txtServerFolder");
+    const bool serverExists = !serverFolder.empty() && platform_.Probe(serverFolder) == PathKind::Folder;
+    if (!serverExists) CheckAdminLevel(view_, "rbNoAdmin");
+    view_.SetEnabled("lblAdmin", serverExists);
+    for (const char* button : kAdminLevels) view_.SetEnabled(button, serverExists);
+    view_.SetEnabled("btnRemove", !serverFolder.empty());
+    view_.SetEnabled("lblRemove", !serverFolder.empty());
+}
+
+void TMainConfigForm::btnBrowseInstallClick() {
+    std::string chosenFile;
+    if (!view_.OpenFile(view_.Text("txtInstallFolder"), chosenFile)) return;
+    const std::string folder = chosenFile.substr(0, chosenFile.find_last_of('\\') + 1);
+    if (!IsInstallFolder(platform_, folder)) {
+        view_.Ask(BoxKind::Error, "The selected location does not contain a valid Orlagen installation",
+                  BoxButtons::Ok);
+        return;
+    }
+    view_.SetText("txtInstallFolder", RemoveBackslash(folder));
+    CurrentRedirect = ReadRedirect(platform_, folder);
+    RefreshStatus();
+}
+
+void TMainConfigForm::btnAdvancedClick() {
+    view_.ShowModal("TRedirectForm");
+    RefreshStatus();
+}
+
+void TMainConfigForm::btnBrowseServerClick() {
+    std::string folder = view_.Text("txtServerFolder");
+    if (!view_.BrowseForFolder("Locate a network directory for Orlagen", folder)) return;
+    view_.SetText("txtServerFolder", folder);
+    RefreshStatus();
+}
+
+void TMainConfigForm::btnRemoveClick() {
+    view_.SetText("txtServerFolder", std::string());
+    RefreshStatus();
+}
+
+void TMainConfigForm::btnParamInfoClick() { view_.ShowModal("TParamInfoForm"); }
+
+void TMainConfigForm::btnCancelClick() { view_.Close(); }
+
+bool TMainConfigForm::AskTransfer(int comparison, bool& transferData) {
+    switch (comparison) {
+    case kNeitherHoldsMore:
+        transferData = false;
+        return true;
+    case kFirstHoldsMore:
+        switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtCurrent, BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes: return true;
+        case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
+        default: return false;
+        }
+    case kSecondHoldsMore:
+        switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtNew, BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes: transferData = false; return true;
+        case BoxAnswer::No: return ConfirmTransfer(view_, true);
+        default: return false;
+        }
+    default:
+        switch (view_.Ask(BoxKind::Warning, kDataAtBoth, BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes: return true;
+        case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
+        default: return false;
+        }
+    }
+}
+
+void TMainConfigForm::btnOKClick() {
+    const std::string installFolder = view_.Text("txtInstallFolder");
+    const std::string serverFolder = view_.Text("txtServerFolder");
+    bool copySharedData = false;
+    if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
+        HasSharedDataFiles(platform_, installFolder)) {
+        const BoxAnswer answer = view_.Ask(
+            BoxKind::Confirmation,
+            "Do you want to copy Client/Project/Category/Activity files from this machine for the shared data?",
+            BoxButtons::YesNoCancel);
+        if (answer == BoxAnswer::Cancel) return;
+        copySharedData = answer == BoxAnswer::Yes;
+    }
+
+    bool transferData = true;
+    const std::vector<std::string> locations =
+        LocationsToCompare(platform_, AddBackslash(installFolder), CurrentRedirect, NewRedirect);
+    if (!locations.empty()) {
+        int comparison;
+        {
+            BusyCursor busy(view_);
+            comparison = CompareDataSets(platform_, locations);
+        }
+        if (!AskTransfer(comparison, transferData)) return;
+    }
+
+    std::string successReport, failureReport;
+    {
+        BusyCursor busy(view_);
+        configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),
+                   TrimControl(NewRedirect), copySharedData, transferData, false, view_.Checked("rbAdminUser"),
+                   view_.Checked("rbAdminOnly"), successReport, true, true, failureReport);
+    }
+    outcome_.ShowOutcome(failureReport, successReport);
+    if (failureReport.empty()) view_.Close();
+}
+
+}  // namespace orl

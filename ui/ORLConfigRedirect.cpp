@@ -1,0 +1,42 @@
+#include "ui/ORLConfigRedirect.h"
+
+namespace orl {
+
+std::vector<ControlEvent> TRedirectForm::Events() {
+    return {{"btnBrowseRedirect", [this] { btnBrowseRedirectClick(); }},
+            {"btnRemove", [this] { btnRemoveClick(); }},
+            {"btnOK", [this] { btnOKClick(); }},
+            {"btnCancel", [this] { btnCancelClick(); }}};
+}
+
+void TRedirectForm::FormShow() {
+    view_.SetText("txtRedirectFolder", mainForm_.NewRedirect);
+    RefreshRemoveButton();
+}
+
+void TRedirectForm::RefreshRemoveButton() {
+    const bool shown = !view_.Text("txtRedirectFolder").empty();
+    view_.SetEnabled("btnRemove", shown);
+    view_.SetEnabled("lblRemove", shown);
+}
+
+void TRedirectForm::btnBrowseRedirectClick() {
+    std::string folder = view_.Text("txtRedirectFolder");
+    if (!view_.BrowseForFolder("Locate a network directory the user will be redirected to", folder)) return;
+    view_.SetText("txtRedirectFolder", folder);
+    RefreshRemoveButton();
+}
+
+void TRedirectForm::btnRemoveClick() {
+    view_.SetText("txtRedirectFolder", std::string());
+    RefreshRemoveButton();
+}
+
+void TRedirectForm::btnOKClick() {
+    mainForm_.NewRedirect = view_.Text("txtRedirectFolder");
+    view_.Close();
+}
+
+void TRedirectForm::btnCancelClick() { view_.Close(); }
+
+}  // namespace orl

@@ -1,0 +1,294 @@
+#include "ui/win32/Win32Form.h"
+
+#include <commdlg.h>
+
+#include "console/ProgramTexts.h"
+#include "ui/win32/SelectFolder.h"
+#include "ui/win32/Application.h"
+
+namespace orl {
+
+namespace {
+
+const char kPanelClass[] = "TPanel";
+
+// A panel draws its bevel (raised inner, lowered outer) and passes its controls' clicks on to
+// the form, where the handlers are.
+LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(panel, &paint);
+        RECT bounds;
+        GetClientRect(panel, &bounds);
+        DrawEdge(dc, &bounds, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+        EndPaint(panel, &paint);
+        return 0;
+    }
+    return DefWindowProcA(panel, message, wParam, lParam);
+}
+
+void RegisterClasses(const char* formClass, WNDPROC formProcedure) {
+    WNDCLASSA windowClass = {};
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!GetClassInfoA(windowClass.hInstance, kPanelClass, &windowClass)) {
+        windowClass.lpfnWndProc = PanelProcedure;
+        windowClass.lpszClassName = kPanelClass;
+        RegisterClassA(&windowClass);
+    }
+    windowClass.lpfnWndProc = formProcedure;
+    windowClass.lpszClassName = formClass;
+    RegisterClassA(&windowClass);
+}
+
+struct WindowKind {
+    const char* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+WindowKind KindOf(const ControlSpec& control) {
+    const DWORD tabStop = (control.style & kTabStop) ? WS_TABSTOP : 0;
+    switch (control.kind) {
+    case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
+    case ControlKind::Label:
+        return {"STATIC", static_cast<DWORD>(SS_NOPREFIX | ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)),
+                0};
+    case ControlKind::FolderField: return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {"BUTTON", static_cast<DWORD>(WS_TABSTOP | ((control.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
+                0};
+    case ControlKind::RadioButton:
+        return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | ((control.style & kGroupStart) ? WS_TABSTOP : 0)), 0};
+    case ControlKind::Bevel: return {"STATIC", SS_ETCHEDHORZ, 0};
+    case ControlKind::Memo: return {"EDIT", ES_MULTILINE | ES_READONLY | tabStop, WS_EX_CLIENTEDGE};
+    }
+    return {"STATIC", 0, 0};
+}
+
+// A radio button continues its group unless it starts one; every other control starts one, so
+// that the arrow keys move within the radio group only.
+DWORD GroupStyle(const ControlSpec& control) {
+    return control.kind == ControlKind::RadioButton && !(control.style & kGroupStart) ? 0 : WS_GROUP;
+}
+
+UINT BoxStyle(BoxKind kind, BoxButtons buttons) {
+    const UINT icons[] = {MB_ICONQUESTION, MB_ICONWARNING, MB_ICONERROR, MB_ICONINFORMATION};
+    const UINT sets[] = {MB_OK, MB_YESNO, MB_YESNOCANCEL};
+    return icons[static_cast<int>(kind)] | sets[static_cast<int>(buttons)];
+}
+
+const char* BoxCaption(BoxKind kind) {
+    const char* captions[] = {"Confirm", "Warning", "Error", "Information"};
+    return captions[static_cast<int>(kind)];
+}
+
+}  // namespace
+
+Win32Form::Win32Form(Application& application, const FormSpec& spec, HWND owner)
+    : application_(application), spec_(spec) {
+    RegisterClasses(spec.className, Procedure);
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const DWORD style = spec.dialogBorder ? WS_POPUP | WS_CAPTION | WS_SYSMENU
+                                          : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const DWORD extendedStyle = WS_EX_CONTROLPARENT | (spec.dialogBorder ? WS_EX_DLGMODALFRAME : 0);
+    RECT frame = {0, 0, Scale(spec.clientWidth), Scale(spec.clientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    window_ = CreateWindowExA(extendedStyle, spec.className, spec.caption, style | WS_CLIPCHILDREN,
+                              (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                              width, height, owner, nullptr, GetModuleHandleA(nullptr), this);
+    CreateControls();
+}
+
+int Win32Form::Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
+
+void Win32Form::CreateControls() {
+    for (size_t row = 0; row < spec_.controlCount; ++row) {
+        const ControlSpec& control = spec_.controls[row];
+        const WindowKind kind = KindOf(control);
+        HWND parent = control.parent != nullptr ? Control(control.parent) : window_;
+        HWND created = CreateWindowExA(
+            kind.extendedStyle, kind.windowClass, control.text, WS_CHILD | WS_VISIBLE | GroupStyle(control) | kind.style,
+            Scale(control.left), Scale(control.top), Scale(control.width), Scale(control.height), parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec_, row))), GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
+        if (control.width == 0) FitToText(created);
+        controls_[control.name] = created;
+    }
+}
+
+void Win32Form::FitToText(HWND label) {
+    char text[1024] = "";
+    GetWindowTextA(label, text, sizeof text);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND Win32Form::Control(const std::string& name) const {
+    auto found = controls_.find(name);
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+void Win32Form::Show() {
+    closed_ = false;
+    if (logic_ != nullptr) RunHandler(*this, [this] { logic_->FormShow(); });
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
+}
+
+void Win32Form::ShowModalOver(HWND owner) {
+    modal_ = true;
+    EnableWindow(owner, FALSE);
+    Show();
+    int exitCode = 0;
+    bool quit = false;
+    while (!closed_ && !quit) quit = !application_.DispatchOne(exitCode);
+    // The owner is enabled before this window hides, so that Windows activates it again.
+    EnableWindow(owner, TRUE);
+    ShowWindow(window_, SW_HIDE);
+    modal_ = false;
+    if (quit) PostQuitMessage(exitCode);
+}
+
+LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (form == nullptr || form->window_ == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return form->Handle(message, wParam, lParam);
+}
+
+LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) Click(LOWORD(wParam));
+        return 0;
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_SETCURSOR:
+        if (!busy_) break;
+        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+        return TRUE;
+    case WM_SYSCOMMAND:
+        // The main form minimises with the application's window, which carries the task-bar button.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && !modal_) {
+            ShowWindow(application_.Window(), SW_MINIMIZE);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        Close();  // closing a window is cancelling it: nothing is written
+        return 0;
+    case WM_DESTROY:
+        if (!modal_) PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void Win32Form::Click(int controlId) {
+    if (logic_ == nullptr) return;
+    for (size_t row = 0; row < spec_.controlCount; ++row) {
+        if (ControlId(spec_, row) != controlId) continue;
+        for (const ControlEvent& event : logic_->Events()) {
+            if (event.control == spec_.controls[row].name) RunHandler(*this, event.handler);
+        }
+    }
+}
+
+void Win32Form::SetText(const std::string& control, const std::string& text) {
+    HWND window = Control(control);
+    SetWindowTextA(window, text.c_str());
+    for (size_t row = 0; row < spec_.controlCount; ++row) {
+        if (control == spec_.controls[row].name && spec_.controls[row].width == 0) FitToText(window);
+    }
+}
+
+std::string Win32Form::Text(const std::string& control) {
+    HWND window = Control(control);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void Win32Form::SetChecked(const std::string& control, bool checked) {
+    SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32Form::Checked(const std::string& control) {
+    return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Form::SetEnabled(const std::string& control, bool enabled) { EnableWindow(Control(control), enabled); }
+
+bool Win32Form::Enabled(const std::string& control) { return IsWindowEnabled(Control(control)) != FALSE; }
+
+BoxAnswer Win32Form::Ask(BoxKind kind, const std::string& text, BoxButtons buttons) {
+    switch (MessageBoxA(window_, text.c_str(), BoxCaption(kind), BoxStyle(kind, buttons))) {
+    case IDOK: return BoxAnswer::Ok;
+    case IDYES: return BoxAnswer::Yes;
+    case IDNO: return BoxAnswer::No;
+    default: return BoxAnswer::Cancel;
+    }
+}
+
+void Win32Form::ShowError(const std::string& message) {
+    MessageBoxA(window_, message.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+bool Win32Form::OpenFile(const std::string& initialFolder, std::string& chosenFile) {
+    // The filter's pairs as the dialog takes them, each text ending in a NUL.
+    static const char kFilter[] = "ORL INF files (orl.inf]\0orl.inf\0Any file (*.*)\0*.*\0";
+    char file[MAX_PATH * 4] = "";
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = kFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrInitialDir = initialFolder.c_str();
+    // "inf", not "*.inf": Windows appends up to three characters of it to a name typed without
+    // an extension, and "orl" must become "orl.inf".
+    dialog.lpstrDefExt = "inf";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOTESTFILECREATE |
+                   OFN_ENABLESIZING | OFN_EXPLORER;
+    if (!GetOpenFileNameA(&dialog)) return false;
+    chosenFile = file;
+    return true;
+}
+
+bool Win32Form::BrowseForFolder(const std::string& title, std::string& folder) {
+    return orl::BrowseForFolder(application_.Window(), title, folder);
+}
+
+void Win32Form::ShowModal(const std::string& form) { application_.Form(form).ShowModalOver(window_); }
+
+void Win32Form::Close() {
+    if (modal_) {
+        closed_ = true;
+    } else {
+        DestroyWindow(window_);
+    }
+}
+
+void Win32Form::ShowBusy(bool busy) {
+    busy_ = busy;
+    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(busy ? 32514 : 32512)));  // IDC_WAIT, IDC_ARROW
+}
+
+}  // namespace orl
