@@ -10,13 +10,14 @@ const char kApplicationClass[] = "TApplication";
 // button. Minimising the main form minimises it, which hides the windows it owns; restoring it
 // from the task bar brings them back.
 LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
-        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-        HWND popup = GetLastActivePopup(window);
-        if (popup != window) SetForegroundWindow(popup);
-        return result;
+    if (message != WM_SYSCOMMAND) return DefWindowProcA(window, message, wParam, lParam);
+    if ((wParam & 0xFFF0) == SC_MINIMIZE) ShowOwnedPopups(window, FALSE);
+    LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+    if ((wParam & 0xFFF0) == SC_RESTORE) {
+        ShowOwnedPopups(window, TRUE);
+        SetForegroundWindow(GetLastActivePopup(window));
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return result;
 }
 
 HFONT MakeFont(int dpi, bool bold) {

@@ -11,6 +11,7 @@ namespace orl {
 namespace {
 
 const char kPanelClass[] = "TPanel";
+const char kBevelClass[] = "TBevel";
 
 // A panel draws its bevel (raised inner, lowered outer) and passes its controls' clicks on to
 // the form, where the handlers are.
@@ -28,18 +29,26 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(panel, message, wParam, lParam);
 }
 
-void RegisterClasses(const char* formClass, WNDPROC formProcedure) {
+// A bevel is a single etched line along its top.
+LRESULT CALLBACK BevelProcedure(HWND bevel, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcA(bevel, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(bevel, &paint);
+    RECT bounds;
+    GetClientRect(bevel, &bounds);
+    DrawEdge(dc, &bounds, EDGE_ETCHED, BF_TOP);
+    EndPaint(bevel, &paint);
+    return 0;
+}
+
+void RegisterClass(const char* name, WNDPROC procedure) {
     WNDCLASSA windowClass = {};
     windowClass.hInstance = GetModuleHandleA(nullptr);
+    if (GetClassInfoA(windowClass.hInstance, name, &windowClass)) return;
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    if (!GetClassInfoA(windowClass.hInstance, kPanelClass, &windowClass)) {
-        windowClass.lpfnWndProc = PanelProcedure;
-        windowClass.lpszClassName = kPanelClass;
-        RegisterClassA(&windowClass);
-    }
-    windowClass.lpfnWndProc = formProcedure;
-    windowClass.lpszClassName = formClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.lpszClassName = name;
     RegisterClassA(&windowClass);
 }
 
@@ -62,7 +71,7 @@ WindowKind KindOf(const ControlSpec& control) {
                 0};
     case ControlKind::RadioButton:
         return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | ((control.style & kGroupStart) ? WS_TABSTOP : 0)), 0};
-    case ControlKind::Bevel: return {"STATIC", SS_ETCHEDHORZ, 0};
+    case ControlKind::Bevel: return {kBevelClass, 0, 0};
     case ControlKind::Memo: return {"EDIT", ES_MULTILINE | ES_READONLY | tabStop, WS_EX_CLIENTEDGE};
     }
     return {"STATIC", 0, 0};
@@ -89,7 +98,9 @@ const char* BoxCaption(BoxKind kind) {
 
 Win32Form::Win32Form(Application& application, const FormSpec& spec, HWND owner)
     : application_(application), spec_(spec) {
-    RegisterClasses(spec.className, Procedure);
+    RegisterClass(kPanelClass, PanelProcedure);
+    RegisterClass(kBevelClass, BevelProcedure);
+    RegisterClass(spec.className, Procedure);
     HDC screen = GetDC(nullptr);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -186,7 +197,7 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         // The main form minimises with the application's window, which carries the task-bar button.
         if ((wParam & 0xFFF0) == SC_MINIMIZE && !modal_) {
-            ShowWindow(application_.Window(), SW_MINIMIZE);
+            SendMessageA(application_.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
             return 0;
         }
         break;

@@ -1,0 +1,148 @@
+# The scenarios of window_test.sh: scenario_NAME lays out the disk and prints the driver's
+# script; after_NAME checks the disk afterwards. Sourced; $install is the default installation.
+
+user=$(basename "$(dirname "$(dirname "$appdata")")")
+install_windows="C:\\users\\$user\\AppData\\Roaming\\Brenmoor\\Orlagen\\"
+main_caption='Orlagen - Workgroup, Data and Administrator Configuration'
+
+# An installation redirected to H:\TimeData, whose settings name the server S:\Workgroup with
+# user administrator rights.
+lay_out_redirected() {
+    lay_out "$install" '[Setup]\r\nRedirect=H:\\TimeData\r\n' 2024-01.txt "$1"
+    lay_out "$E2E_H/TimeData" '[Server]\r\nServerPath=S:\\Workgroup\r\nServerAdmin=2\r\n' 2024-01.txt "$2"
+    mkdir -p "$E2E_S/Workgroup"
+}
+
+scenario_main_window() {
+    set_display 96
+    lay_out_redirected 'a\r\n' 'a\r\n'
+    lay_out "$E2E_C/Other" '[Setup]\r\nLanguage=en\r\n'
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+caption $main_caption
+layout
+text txtInstallFolder | $install_windows
+text lblExeLocated1 | Orlagen data files HAVE BEEN FOUND at a standard location.
+text lblRedirect | Redirection IS currently selected.
+text lblWorkgroup | A workgroup server location IS currently selected.
+text txtServerFolder | S:\\Workgroup\\
+checked rbAdminUser | 1
+enabled rbAdminOnly | 1
+enabled btnRemove | 1
+focus btnBrowseInstall
+key TAB
+focus btnAdvanced
+key TAB
+focus btnBrowseServer
+key TAB
+focus btnRemove
+key TAB
+focus rbAdminUser
+key DOWN
+checked rbAdminOnly | 1
+key TAB
+focus btnParamInfo
+key TAB
+focus btnOK
+key TAB
+focus btnCancel
+shot main-window-96dpi
+minimize ORL - Workgroup Configuration
+click btnRemove
+text txtServerFolder | 
+checked rbNoAdmin | 1
+checked rbAdminOnly | 0
+enabled rbNoAdmin | 0
+enabled rbAdminUser | 0
+enabled btnRemove | 0
+enabled lblRemove | 0
+text lblWorkgroup | A workgroup server location IS currently selected.
+click btnBrowseInstall
+open C:\\Other\\Data\\ClientProject.txt
+box Error | The selected location does not contain a valid Orlagen installation | OK
+text txtInstallFolder | $install_windows
+click btnBrowseInstall
+open C:\\Other\\orl.inf
+text txtInstallFolder | C:\\Other
+text lblRedirect | Redirection IS currently selected.
+key ESCAPE
+exit 0
+SCRIPT
+}
+after_main_window() {
+    [ "$(cat "$install/orl.ini")" = "$(printf '[Setup]\r\nRedirect=H:\\TimeData\r\n')" ] || fail "orl.ini changed"
+    [ ! -e "$E2E_S/Workgroup/Data" ] || fail "the server was written to"
+}
+
+scenario_main_window_144dpi() {
+    set_display 144
+    lay_out_redirected 'a\r\n' 'a\r\n'
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+layout
+shot main-window-144dpi
+click btnCancel
+exit 0
+SCRIPT
+}
+after_main_window_144dpi() { set_display 96; }
+
+# The redirection removed while the redirected folder holds more data: the questions answered,
+# the data brought home after a backup, the window closed.
+scenario_configure() {
+    set_display 96
+    lay_out_redirected 'a\r\n' 'a\r\nb\r\n'
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+click btnAdvanced
+form TRedirectForm
+text txtRedirectFolder | H:\\TimeData\\
+click btnRemove
+click btnOK
+form TMainConfigForm
+text lblRedirect | Redirection is NOT currently selected.
+click rbAdminOnly
+click btnOK
+box Confirm | Do you want to copy Client/Project/Category/Activity files from this machine for the shared data? | No
+box Confirm | The current Orlagen file location appears to have more data than the new file location\r\nDo you wish to use the more complete files in the current location?\r\n(Recommended - The utility will back up Orlagen data files at the new location before copying files) | Yes | question-box
+box Information | Orlagen has been configured on this machine.\r\n\r\nWorkgroup server configured at "s:\\workgroup\\"\r\nAdministrator only rights for server data have been assigned.\r\nRedirection to "h:\\timedata\\" has been removed.\r\nData files have been copied to "${install_windows,,}" | OK
+exit 0
+SCRIPT
+}
+after_configure() {
+    [ "$(cat "$install/Data/2024-01.txt")" = "$(printf 'a\r\nb\r\n')" ] || fail "data not brought home"
+    grep -q Redirect "$install/orl.ini" && fail "still redirected"
+    grep -q 'ServerAdmin=1' "$install/orl.ini" || fail "rights not written"
+    [ "$(cat "$install"/ORL\ Backup\ */Data/2024-01.txt)" = "$(printf 'a\r\n')" ] || fail "no backup"
+    [ ! -e "$E2E_S/Workgroup/Data/ClientProject.txt" ] || fail "shared data copied against the answer"
+}
+
+# A period file held open by another program: the error box, and the window stays open. The
+# console build shows the window too when started without arguments.
+scenario_held_open() {
+    set_display 96
+    lay_out_redirected 'a\r\n' 'b\r\n'
+    e2e_hold 'H:\TimeData\Data\2024-01.txt' >&2
+    cat <<SCRIPT
+start orlconfigc.exe
+form TMainConfigForm
+click btnAdvanced
+form TRedirectForm
+click btnRemove
+click btnOK
+form TMainConfigForm
+click btnOK
+box Confirm | Do you want to copy Client/Project/Category/Activity files from this machine for the shared data? | No
+box ORL - Workgroup Configuration | Cannot open file h:\\timedata\\data\\2024-01.txt. | OK | error-box
+text lblRedirect | Redirection is NOT currently selected.
+click btnCancel
+exit 0
+SCRIPT
+}
+after_held_open() {
+    e2e_release
+    grep -q Redirect "$install/orl.ini" || fail "the redirection was changed"
+}
