@@ -121,7 +121,8 @@ HWND Child(HWND parent, int id, const std::string& className = "") {
 HWND Button(HWND dialog, int id) { return Child(dialog, id, "Button"); }
 
 const FormSpec* SpecOf(const std::string& className) {
-    for (const FormSpec* candidate : {&orl::MainConfigFormSpec(), &orl::RedirectFormSpec(), &orl::ParamInfoFormSpec()}) {
+    for (const FormSpec* candidate :
+         {&orl::MainConfigFormSpec(), &orl::RedirectFormSpec(), &orl::ParamInfoFormSpec()}) {
         if (className == candidate->className) return candidate;
     }
     return nullptr;
@@ -173,10 +174,12 @@ void CheckLayout() {
             Check(width == Scale(control.width) && height == Scale(control.height), where);
         }
         const bool statusLine = control.style & orl::kBold;
-        if (*control.text && !statusLine) Check(WindowText(window) == control.text, std::string(control.name) + " text");
+        if (*control.text && !statusLine)
+            Check(WindowText(window) == control.text, std::string(control.name) + " text");
         const LONG style = GetWindowLongA(window, GWL_STYLE);
         if (control.kind == orl::ControlKind::FolderField) {
-            Check((style & ES_READONLY) && !(style & WS_TABSTOP), std::string(control.name) + " read-only, no tab stop");
+            Check((style & ES_READONLY) && !(style & WS_TABSTOP),
+                  std::string(control.name) + " read-only, no tab stop");
         }
         if (control.style & orl::kDefault) Check((style & 0xF) == BS_DEFPUSHBUTTON, "default button");
     }
@@ -209,6 +212,8 @@ void AnswerBox(const std::string& caption, const std::string& text, const std::s
     }
 }
 
+std::string LastComponent(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
 // A text in the program's memory, for messages that carry a pointer.
 LPVOID RemoteText(const std::string& text) {
     HANDLE process = program.hProcess;
@@ -217,8 +222,7 @@ LPVOID RemoteText(const std::string& text) {
     return remote;
 }
 
-// The display text of the tree item selected in the folder browser, read from its process.
-std::string SelectedFolderName(HWND browser) {
+HWND BrowserTree(HWND browser) {
     HWND tree = nullptr;
     EnumChildWindows(
         browser,
@@ -228,10 +232,13 @@ std::string SelectedFolderName(HWND browser) {
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&tree));
-    if (tree == nullptr) return "<no tree>";
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    char* remote = static_cast<char*>(VirtualAllocEx(program.hProcess, nullptr, sizeof(TVITEMA) + 260, MEM_COMMIT,
-                                                     PAGE_READWRITE));
+    return tree;
+}
+
+// An item's display text, read from the program's memory.
+std::string ItemText(HWND tree, HTREEITEM item) {
+    char* remote = static_cast<char*>(
+        VirtualAllocEx(program.hProcess, nullptr, sizeof(TVITEMA) + 260, MEM_COMMIT, PAGE_READWRITE));
     TVITEMA request = {};
     request.mask = TVIF_TEXT;
     request.hItem = item;
@@ -243,6 +250,33 @@ std::string SelectedFolderName(HWND browser) {
     ReadProcessMemory(program.hProcess, remote + sizeof(TVITEMA), name, sizeof name, nullptr);
     VirtualFreeEx(program.hProcess, remote, 0, MEM_RELEASE);
     return name;
+}
+
+HTREEITEM Selected(HWND tree) {
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+std::string SelectedFolderName(HWND browser) {
+    HWND tree = BrowserTree(browser);
+    return tree != nullptr ? ItemText(tree, Selected(tree)) : "<no tree>";
+}
+
+// Chooses a folder in the browser: by the browser's own message, or, where Wine's browser does
+// not move to a folder beside the one selected, by clicking the sibling of that name.
+void ChooseFolder(HWND browser, const std::string& path) {
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(RemoteText(path)));
+    HWND tree = BrowserTree(browser);
+    const std::string name = LastComponent(path);
+    if (ItemText(tree, Selected(tree)) == name) return;
+    auto parent = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(Selected(tree))));
+    auto item =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
+    for (; item != nullptr; item = reinterpret_cast<HTREEITEM>(
+                                SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        if (ItemText(tree, item) == name)
+            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    }
 }
 
 bool HasStaticText(HWND window, const std::string& text) {
@@ -298,9 +332,8 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
         Check(Eventually([&] { return (IsWindowEnabled(Control(first)) != FALSE) == (second == "1"); }),
               first + " enabled");
     } else if (command == "checked") {
-        Check(Eventually([&] {
-                  return (SendMessageA(Control(first), BM_GETCHECK, 0, 0) == BST_CHECKED) == (second == "1");
-              }),
+        Check(Eventually(
+                  [&] { return (SendMessageA(Control(first), BM_GETCHECK, 0, 0) == BST_CHECKED) == (second == "1"); }),
               first + " checked");
     } else if (command == "focus") {
         Check(Eventually([&] { return Focused() == Control(first); }), first + " has the focus");
@@ -322,15 +355,17 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(first.c_str()));
         Screenshot("open-dialog");
         PostMessageA(Button(dialog, IDOK), BM_CLICK, 0, 0);
-    } else if (command == "browse") {  // title | the folder name selected at first | the folder chosen
+    } else if (command == "browse") {  // title | the name selected at first ("*": any) | the folder chosen
         HWND browser = WaitFor("#32770");
         Sleep(500);
         Check(HasStaticText(browser, first), "browser title");
         const std::string selected = SelectedFolderName(browser);
-        Check(selected == second, "browser selection " + selected);
+        Check(second == "*" || selected == second, "browser selection " + selected);
+        Screenshot("folder-browser");
         if (a.size() > 2) {
-            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(RemoteText(a[2])));
-            Sleep(300);
+            ChooseFolder(browser, a[2]);
+            Check(Eventually([&] { return SelectedFolderName(browser) == LastComponent(a[2]); }),
+                  "chosen in the browser: " + SelectedFolderName(browser));
             PostMessageA(Button(browser, IDOK), BM_CLICK, 0, 0);
         } else {
             PostMessageA(Button(browser, IDCANCEL), BM_CLICK, 0, 0);

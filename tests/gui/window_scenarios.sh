@@ -146,3 +146,125 @@ after_held_open() {
     e2e_release
     grep -q Redirect "$install/orl.ini" || fail "the redirection was changed"
 }
+
+syntax='SYNTAX   orlconfig.exe  [/v"xxxx"] /s"xxxx" [/r"xxxx"] [/c] [/a]\r\n[ ] : Shows an optional parameter (don'"'"'t use square brackets in parameters)\r\n\r\n/v  : ORL install/data directory (default location will be used if not supplied)\r\n/s  : Network directory for ORL workgroup server\r\n/r  : Network directory for user files (INI file redirection)\r\n/d  : Copy shared data files (if available and no files on server)\r\n/a  : Assign user administrator rights\r\n/x : Assign administrator only rights'
+
+# The redirection dialog, the folder browser from both buttons and the parameter dialog, with
+# their keys; nothing is configured.
+scenario_dialogs() {
+    set_display 96
+    lay_out_redirected 'a\r\n' 'a\r\n'
+    mkdir -p "$E2E_H/Other" "$E2E_S/Team"
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+click btnAdvanced
+form TRedirectForm
+caption Redirection
+layout
+text txtRedirectFolder | H:\\TimeData\\
+enabled btnRemove | 1
+focus btnOK
+key TAB
+focus btnCancel
+key TAB
+focus btnBrowseRedirect
+shot redirection-dialog
+click btnBrowseRedirect
+browse Locate a network directory the user will be redirected to | TimeData | H:\\Other
+text txtRedirectFolder | H:\\Other
+key ESCAPE
+gone
+form TMainConfigForm
+enabled btnAdvanced | 1
+click btnAdvanced
+form TRedirectForm
+text txtRedirectFolder | H:\\TimeData\\
+click btnBrowseRedirect
+browse Locate a network directory the user will be redirected to | TimeData | H:\\Other
+text txtRedirectFolder | H:\\Other
+key TAB
+key TAB
+focus btnOK
+key RETURN
+gone
+form TMainConfigForm
+click btnAdvanced
+form TRedirectForm
+text txtRedirectFolder | H:\\Other
+click btnCancel
+form TMainConfigForm
+click btnBrowseServer
+browse Locate a network directory for Orlagen | Workgroup | S:\\Team
+text txtServerFolder | S:\\Team
+enabled rbAdminUser | 1
+click btnParamInfo
+form TParamInfoForm
+caption Parameter Information
+layout
+text Memo | Orlagen - Workgroup Configuration Version 3.0\r\n\r\n$syntax
+focus btnOK
+shot parameter-dialog
+key RETURN
+gone
+form TMainConfigForm
+click btnParamInfo
+form TParamInfoForm
+text Memo | Orlagen - Workgroup Configuration Version 3.0\r\n\r\n$syntax
+key ESCAPE
+text Memo | Orlagen - Workgroup Configuration Version 3.0\r\n\r\n$syntax
+click btnOK
+gone
+form TMainConfigForm
+click btnCancel
+exit 0
+SCRIPT
+}
+after_dialogs() {
+    [ "$(cat "$install/orl.ini")" = "$(printf '[Setup]\r\nRedirect=H:\\TimeData\r\n')" ] || fail "orl.ini changed"
+    [ -z "$(ls "$E2E_S/Team")" ] || fail "the server was written to"
+}
+
+# A whole session through the windows alone; the disk afterwards is what the console run with
+# the same choices gives.
+lay_out_session() {
+    rm -rf "$install" "$E2E_S/Team" "$E2E_H/Home"
+    lay_out "$install" '[Setup]\r\nLanguage=en\r\n' 2024-01.txt '2024-01-02;09:00;Brenmoor\r\n'
+    mkdir -p "$E2E_S/Team" "$E2E_H/Home"
+}
+scenario_whole_session() {
+    set_display 96
+    lay_out_session
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+click btnBrowseServer
+browse Locate a network directory for Orlagen | * | S:\\Team
+click btnAdvanced
+form TRedirectForm
+click btnBrowseRedirect
+browse Locate a network directory the user will be redirected to | * | H:\\Home
+click btnOK
+gone
+form TMainConfigForm
+click rbAdminUser
+click btnOK
+box Confirm | Do you want to copy Client/Project/Category/Activity files from this machine for the shared data? | Yes
+box Information | Orlagen has been configured on this machine.\r\n\r\nWorkgroup server configured at "s:\\team\\"\r\nShared files for the workgroup have been copied to the server.\r\nUser administrator rights for server data have been assigned.\r\nRedirection to "h:\\home\\" has been established.\r\nData files have been copied to "h:\\home\\" | OK | information-box
+exit 0
+SCRIPT
+}
+# Every file of the three locations with its contents, backup folders named alike.
+disk_state() {
+    (cd "$E2E_C/.." && find "$install" "$E2E_S/Team" "$E2E_H/Home" -type f | sort | while read -r file; do
+        echo "${file//ORL Backup */ORL Backup ...} $(md5sum <"$file")"
+    done)
+}
+after_whole_session() {
+    [ "$(cat "$E2E_H/Home/Data/2024-01.txt")" = "$(printf '2024-01-02;09:00;Brenmoor\r\n')" ] || fail "data not moved"
+    local window_state; window_state=$(disk_state)
+    lay_out_session
+    e2e_run 'orlconfigc.exe /s"S:\Team" /r"H:\Home" /d /a'
+    e2e_expect_status 0 || fail "console run"
+    [ "$window_state" = "$(disk_state)" ] || { diff <(echo "$window_state") <(disk_state); fail "disks differ"; }
+}

@@ -55,7 +55,7 @@ driver=$!
 while kill -0 $driver 2>/dev/null; do
     for marker in "$E2E_H"/shot.*; do
         [ -e "$marker" ] || continue
-        import -window root "$shots/${marker##*/shot.}.png" || echo "no screenshot taken"
+        import -window root "$shots/$scenario-${marker##*/shot.}.png" || echo "no screenshot taken"
         rm -f "$marker"
     done
     sleep 0.1

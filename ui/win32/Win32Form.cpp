@@ -157,7 +157,8 @@ void Win32Form::Show() {
     if (logic_ != nullptr) RunHandler(*this, [this] { logic_->FormShow(); });
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
-    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
+    lastFocus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+    SetFocus(lastFocus_);
 }
 
 void Win32Form::ShowModalOver(HWND owner) {
@@ -198,6 +199,17 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // The main form minimises with the application's window, which carries the task-bar button.
         if ((wParam & 0xFFF0) == SC_MINIMIZE && !modal_) {
             SendMessageA(application_.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        // As dialogs do: the control that had the keyboard focus gets it back when the window is
+        // active again, after a message box or the folder browser.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+        } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+            SetFocus(lastFocus_);
             return 0;
         }
         break;

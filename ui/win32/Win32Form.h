@@ -63,6 +63,7 @@ private:
     bool modal_ = false;
     bool closed_ = false;
     bool busy_ = false;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace orl
