@@ -2,7 +2,11 @@
 set(ORL_MEMORY_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/memory/MemoryPlatform.cpp
   ${CMAKE_SOURCE_DIR}/platform/memory/WindowsPath.cpp
-  ${CMAKE_SOURCE_DIR}/platform/memory/WindowsText.cpp)
+  ${CMAKE_SOURCE_DIR}/platform/WindowsText.cpp)
+# The what-if platform, over any other: part of the product.
+set(ORL_WHATIF_PLATFORM_SOURCES
+  ${CMAKE_SOURCE_DIR}/platform/WindowsText.cpp
+  ${CMAKE_SOURCE_DIR}/platform/whatif/WhatIfPlatform.cpp)
 set(ORL_WIN32_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/win32/Win32Platform.cpp)
 set(ORL_CORE_SOURCES
@@ -19,7 +23,9 @@ set(ORL_CONSOLE_SOURCES
   ${CMAKE_SOURCE_DIR}/console/CommandLine.cpp
   ${CMAKE_SOURCE_DIR}/console/ConsoleRun.cpp
   ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp
-  ${CMAKE_SOURCE_DIR}/console/Questions.cpp)
+  ${CMAKE_SOURCE_DIR}/console/Questions.cpp
+  ${CMAKE_SOURCE_DIR}/console/WhatIfReport.cpp
+  ${ORL_WHATIF_PLATFORM_SOURCES})
 set(ORL_UI_SOURCES
   ${CMAKE_SOURCE_DIR}/ui/FormView.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigMain.cpp

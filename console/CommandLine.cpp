@@ -51,6 +51,7 @@ CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::
         else if (option == "/d") settings.copySharedRequest = true;
         else if (option == "/a") settings.userAdmin = true;
         else if (option == "/x") settings.adminOnly = true;
+        else if (option == "/w") settings.whatIf = true;
     }
     return settings;
 }

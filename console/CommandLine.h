@@ -23,6 +23,7 @@ struct CommandLineSettings {
     bool copySharedRequest = false;  // "/d"
     bool userAdmin = false;          // "/a"
     bool adminOnly = false;          // "/x"
+    bool whatIf = false;             // "/w": tell what the run would change, and change nothing
 };
 
 // Reads the arguments after the program name. An option is an argument's first two characters,

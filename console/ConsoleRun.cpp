@@ -2,6 +2,7 @@
 
 #include "console/CommandLine.h"
 #include "console/ProgramTexts.h"
+#include "console/WhatIfReport.h"
 #include "core/ORLConfigUtil.h"
 
 namespace orl {
@@ -34,6 +35,38 @@ std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild) {
     return syntax;
 }
 
+namespace {
+
+struct Outcome {
+    std::string success, failure;
+};
+
+// The configuration that the options ask for, the questions answered by fixed rules.
+Outcome ConfigureAsAsked(Platform& platform, const CommandLineSettings& settings) {
+    const std::string currentRedirect = ReadRedirect(platform, settings.installFolder);
+    const bool copyShared = settings.copySharedRequest && !HasSharedDataFiles(platform, settings.serverFolder) &&
+                            HasSharedDataFiles(platform, settings.installFolder);
+    const bool transfer = TransferData(platform, settings, currentRedirect);
+    Outcome outcome;
+    Configure(platform, settings.installFolder, settings.serverFolder, currentRedirect, settings.newRedirect,
+              copyShared, transfer, false, settings.userAdmin, settings.adminOnly, outcome.success, true, true,
+              outcome.failure);
+    return outcome;
+}
+
+// The same run on a platform that keeps its changes to itself; the report is followed by the
+// changes that the real run would make.
+Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings) {
+    WhatIfPlatform whatIf(platform);
+    Outcome outcome = ConfigureAsAsked(whatIf, settings);
+    const std::string server = settings.serverFolder.empty() ? "" : LowerAZ(AddBackslash(settings.serverFolder));
+    std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
+    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes(), server));
+    return outcome;
+}
+
+}  // namespace
+
 ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& arguments, OutcomeDisplay& display,
                       bool consoleBuild) {
     if (AsksForHelp(arguments)) {
@@ -41,17 +74,10 @@ ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& argume
         return kExitSuccess;
     }
     const CommandLineSettings settings = ParseCommandLine(platform, arguments);
-    const std::string currentRedirect = ReadRedirect(platform, settings.installFolder);
-    const bool copyShared = settings.copySharedRequest && !HasSharedDataFiles(platform, settings.serverFolder) &&
-                            HasSharedDataFiles(platform, settings.installFolder);
-    const bool transfer = TransferData(platform, settings, currentRedirect);
-
-    std::string successReport, failureReport;
-    Configure(platform, settings.installFolder, settings.serverFolder, currentRedirect, settings.newRedirect,
-              copyShared, transfer, false, settings.userAdmin, settings.adminOnly, successReport, true, true,
-              failureReport);
-    display.ShowOutcome(failureReport, successReport);
-    return failureReport.empty() ? kExitSuccess : kExitFailed;
+    const Outcome outcome =
+        settings.whatIf ? ConfigureWhatIf(platform, settings) : ConfigureAsAsked(platform, settings);
+    display.ShowOutcome(outcome.failure, outcome.success);
+    return outcome.failure.empty() ? kExitSuccess : kExitFailed;
 }
 
 }  // namespace orl

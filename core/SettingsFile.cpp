@@ -21,6 +21,11 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
     Parse(text);
 }
 
+SettingsFile::SettingsFile(Platform& platform, std::string path, const std::string& text)
+    : platform_(platform), path_(std::move(path)) {
+    Parse(text);
+}
+
 void SettingsFile::Parse(const std::string& text) {
     for (std::string_view line : SplitLines(text)) {
         if (line.empty() || line[0] == ';') continue;

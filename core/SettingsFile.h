@@ -14,6 +14,8 @@ public:
     // Reads the file. A missing file gives no sections; a file that exists but cannot be read
     // raises "Cannot open file <path>".
     SettingsFile(Platform& platform, std::string path);
+    // The settings that a file holding `text` would give, without reading the file.
+    SettingsFile(Platform& platform, std::string path, const std::string& text);
 
     const std::string& Path() const { return path_; }
 

@@ -52,6 +52,8 @@ public:
     virtual bool CopyFileReplacing(const std::string& source, const std::string& target) = 0;
     // Reads a whole file while denying writing to others for the duration of the read.
     virtual Access ReadWholeFile(const std::string& path, std::string& contents) = 0;
+    // Reads a whole file as CopyFileA reads its source: others may go on writing it meanwhile.
+    virtual Access ReadSharingWrites(const std::string& path, std::string& contents) = 0;
     // Creates or truncates the file, writes all of `contents` and flushes it to the disk.
     virtual bool WriteWholeFile(const std::string& path, const std::string& contents) = 0;
     // Puts `replacement` in the place of the existing file `replaced` in one step, keeping the

@@ -1,7 +1,7 @@
 #include "platform/memory/MemoryPlatform.h"
 
 #include "platform/memory/WindowsPath.h"
-#include "platform/memory/WindowsText.h"
+#include "platform/WindowsText.h"
 
 namespace orl {
 
@@ -248,6 +248,16 @@ Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& conte
     if (node == nullptr) return Access::Missing;
     // Denying writing to others fails while another program has the file open for writing.
     if (node->isFolder || Held(path)) return Access::Failed;
+    contents = node->contents;
+    return Access::Done;
+}
+
+Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& contents) {
+    contents.clear();
+    if (Faulted(OpRead, path)) return Access::Failed;
+    Node* node = Find(path);
+    if (node == nullptr) return Access::Missing;
+    if (node->isFolder) return Access::Failed;
     contents = node->contents;
     return Access::Done;
 }

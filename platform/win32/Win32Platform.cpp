@@ -103,10 +103,12 @@ bool Win32Platform::CopyFileReplacing(const std::string& source, const std::stri
     return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
 }
 
-Access Win32Platform::ReadWholeFile(const std::string& path, std::string& contents) {
+namespace {
+
+Access ReadWhole(const std::string& path, DWORD sharing, std::string& contents) {
     contents.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return IsNothingThereError(GetLastError()) ? Access::Missing : Access::Failed;
     }
@@ -122,6 +124,16 @@ Access Win32Platform::ReadWholeFile(const std::string& path, std::string& conten
         return Access::Failed;
     }
     return Access::Done;
+}
+
+}  // namespace
+
+Access Win32Platform::ReadWholeFile(const std::string& path, std::string& contents) {
+    return ReadWhole(path, FILE_SHARE_READ, contents);
+}
+
+Access Win32Platform::ReadSharingWrites(const std::string& path, std::string& contents) {
+    return ReadWhole(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, contents);
 }
 
 bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& contents) {

@@ -13,6 +13,7 @@ public:
                       std::vector<FolderEntry>& entries) override;
     bool CopyFileReplacing(const std::string& source, const std::string& target) override;
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
+    Access ReadSharingWrites(const std::string& path, std::string& contents) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;

@@ -10,6 +10,7 @@
 
 #include "core/ORLConfigUtil.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "platform/whatif/WhatIfPlatform.h"
 #include "tests/support/DiskLayout.h"
 
 namespace orl {
@@ -60,7 +61,7 @@ MemoryPlatform* NewDisk(const Scenario& scenario) {
 }
 
 // Every file below the folder, by full path.
-void Walk(MemoryPlatform& memory, const std::string& folder, std::vector<std::string>& files) {
+void Walk(Platform& memory, const std::string& folder, std::vector<std::string>& files) {
     std::vector<FolderEntry> entries;
     memory.ListFolder(folder, "*.*", entries);
     for (const FolderEntry& entry : entries) {
@@ -73,7 +74,7 @@ void Walk(MemoryPlatform& memory, const std::string& folder, std::vector<std::st
 }
 
 // Every file on the drives of the scenarios.
-std::vector<std::string> AllFiles(MemoryPlatform& memory) {
+std::vector<std::string> AllFiles(Platform& memory) {
     std::vector<std::string> files;
     for (const char* root : {"C:\\", "H:\\", "S:\\"}) Walk(memory, root, files);
     return files;
@@ -204,7 +205,7 @@ struct RunResult {
     std::string success, failure, error;
 };
 
-RunResult RunScenario(MemoryPlatform& memory, const Scenario& scenario) {
+RunResult RunScenario(Platform& memory, const Scenario& scenario) {
     RunResult run;
     try {
         Configure(memory, scenario.install, scenario.server, scenario.currentRedirect, scenario.newRedirect,
@@ -256,6 +257,39 @@ TEST(ConfigureSweep, NoFaultLosesDataOrReportsFalsely) {
         std::printf("%s: %d operations in a clean run\n", scenario.name, operations);
     }
     std::printf("sweep: %d runs, %d faults injected\n", runs, faults);
+}
+
+// Every file as a platform shows it: full path and contents.
+std::map<std::string, std::string> DiskState(Platform& platform) {
+    std::map<std::string, std::string> state;
+    for (const std::string& path : AllFiles(platform)) state[LowerAZ(path)] = FileText(platform, path);
+    return state;
+}
+
+TEST(ConfigureSweep, AWhatIfRunForetellsTheRealRunAndChangesNothing) {
+    const std::pair<const char*, std::function<void(MemoryPlatform&)>> conditions[] = {
+        {"as laid out", [](MemoryPlatform&) {}},
+        {"a file named Data in the way", [](MemoryPlatform& memory) { PutFile(memory, "H:\\TimeData\\Data", "x"); }},
+        {"settings that cannot be opened",
+         [](MemoryPlatform& memory) { memory.FailPath("C:\\TimeSheet\\orl.ini", OpRead | OpCopy); }},
+        {"a period file held open", [](MemoryPlatform& memory) { memory.HoldOpenForWriting("C:\\TimeSheet\\Data\\2024-01.txt"); }},
+    };
+    for (const Scenario& scenario : kScenarios) {
+        for (const auto& [condition, arrange] : conditions) {
+            SCOPED_TRACE(std::string(scenario.name) + ", " + condition);
+            std::unique_ptr<MemoryPlatform> disk(NewDisk(scenario));
+            arrange(*disk);
+            const auto before = DiskState(*disk);
+            WhatIfPlatform whatIf(*disk);
+            const RunResult foretold = RunScenario(whatIf, scenario);
+            EXPECT_EQ(DiskState(*disk), before);
+            const RunResult real = RunScenario(*disk, scenario);
+            EXPECT_EQ(foretold.success, real.success);
+            EXPECT_EQ(foretold.failure, real.failure);
+            EXPECT_EQ(foretold.error, real.error);
+            EXPECT_EQ(DiskState(whatIf), DiskState(*disk));
+        }
+    }
 }
 
 }  // namespace

@@ -64,26 +64,33 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+// The top-level windows (no parent given) or every descendant of the parent.
+std::vector<HWND> Windows(HWND parent = nullptr) {
+    std::vector<HWND> windows;
+    if (parent == nullptr) {
+        EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    } else {
+        EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
+    }
+    return windows;
+}
+
 // A visible top-level window of the program with the class (and caption, when given).
 HWND FindProgramWindow(const std::string& className, const std::string& caption = "") {
-    struct Search {
-        std::string className, caption;
-        HWND found;
-    } search = {className, caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != program.dwProcessId || !IsWindowVisible(window) || ClassOf(window) != search->className ||
-                (!search->caption.empty() && WindowText(window) != search->caption)) {
-                return TRUE;
-            }
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : Windows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == program.dwProcessId && IsWindowVisible(window) && ClassOf(window) == className &&
+            (caption.empty() || WindowText(window) == caption)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND WaitFor(const std::string& className, const std::string& caption = "") {
@@ -98,24 +105,10 @@ HWND WaitFor(const std::string& className, const std::string& caption = "") {
 // The descendant with the identifier (and of the class, when given): a dialog's list view may
 // share its identifier with the OK button.
 HWND Child(HWND parent, int id, const std::string& className = "") {
-    struct Search {
-        int id;
-        std::string className;
-        HWND found;
-    } search = {id, className, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(parameter);
-            if (GetDlgCtrlID(window) != search->id ||
-                (!search->className.empty() && ClassOf(window) != search->className)) {
-                return TRUE;
-            }
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : Windows(parent)) {
+        if (GetDlgCtrlID(window) == id && (className.empty() || ClassOf(window) == className)) return window;
+    }
+    return nullptr;
 }
 
 HWND Button(HWND dialog, int id) { return Child(dialog, id, "Button"); }
@@ -223,16 +216,10 @@ LPVOID RemoteText(const std::string& text) {
 }
 
 HWND BrowserTree(HWND browser) {
-    HWND tree = nullptr;
-    EnumChildWindows(
-        browser,
-        [](HWND window, LPARAM parameter) -> BOOL {
-            if (ClassOf(window) != WC_TREEVIEWA) return TRUE;
-            *reinterpret_cast<HWND*>(parameter) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tree));
-    return tree;
+    for (HWND window : Windows(browser)) {
+        if (ClassOf(window) == WC_TREEVIEWA) return window;
+    }
+    return nullptr;
 }
 
 // An item's display text, read from the program's memory.
@@ -280,16 +267,10 @@ void ChooseFolder(HWND browser, const std::string& path) {
 }
 
 bool HasStaticText(HWND window, const std::string& text) {
-    std::pair<std::string, bool> search = {text, false};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<std::pair<std::string, bool>*>(parameter);
-            if (WindowText(child) == search->first) search->second = true;
-            return !search->second;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    for (HWND child : Windows(window)) {
+        if (WindowText(child) == text) return true;
+    }
+    return false;
 }
 
 HWND Focused() {

@@ -80,6 +80,10 @@ TEST_F(PlatformContract, WholeReadFailsWhileAnotherProgramHoldsTheFileForWriting
     std::string contents = "stale";
     EXPECT_EQ(platform.ReadWholeFile(scratch + "2024-01.txt", contents), Access::Failed);
     EXPECT_EQ(contents, "");
+    // Read as a copy reads its source, the file held by the other program can be read, and copied.
+    EXPECT_EQ(platform.ReadSharingWrites(scratch + "2024-01.txt", contents), Access::Done);
+    EXPECT_EQ(contents, "09:00;Client;Project\r\n");
+    EXPECT_TRUE(platform.CopyFileReplacing(scratch + "2024-01.txt", scratch + "copy.txt"));
     world->ReleaseHold(scratch + "2024-01.txt");
     EXPECT_EQ(Read("2024-01.txt"), "09:00;Client;Project\r\n");
 
@@ -87,6 +91,8 @@ TEST_F(PlatformContract, WholeReadFailsWhileAnotherProgramHoldsTheFileForWriting
     EXPECT_EQ(platform.ReadWholeFile(scratch + "missing\\orl.ini", contents), Access::Missing);
     ASSERT_TRUE(platform.CreateFolderPath(scratch + "folder"));
     EXPECT_EQ(platform.ReadWholeFile(scratch + "folder", contents), Access::Failed);
+    EXPECT_EQ(platform.ReadSharingWrites(scratch + "missing.txt", contents), Access::Missing);
+    EXPECT_EQ(platform.ReadSharingWrites(scratch + "folder", contents), Access::Failed);
 }
 
 TEST_F(PlatformContract, WholeWriteCreatesOrTruncates) {

@@ -1,4 +1,4 @@
-#include "platform/memory/WindowsText.h"
+#include "platform/WindowsText.h"
 
 namespace orl {
 

@@ -1,4 +1,5 @@
-// Text rules of Windows that the in-memory platform imitates, for the Windows-1252 code page.
+// Text rules of Windows for the Windows-1252 code page, for the realisations of the platform that
+// imitate or extend Windows: letter case, comparison keys, wildcards.
 #pragma once
 
 #include <string>

@@ -1,0 +1,23 @@
+// What a what-if run tells besides its report: the changes that the real run would make.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/whatif/WhatIfPlatform.h"
+
+namespace orl {
+
+// The changes, one line each in the order they would happen: folders created, backups (the
+// backup folder, how many files and bytes it would hold), data and shared files copied (from, to,
+// how many files and bytes), settings files written with each key set or removed. Files that a
+// step makes and removes again (a settings file's temporary) are no change. `serverFolder` is the
+// normalised server folder: copies to it are the shared files.
+std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<Change>& changes,
+                                         const std::string& serverFolder);
+
+// The lines under their heading, to follow the report after an empty line.
+std::string WhatIfSummary(const std::vector<std::string>& lines);
+
+}  // namespace orl
