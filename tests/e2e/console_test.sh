@@ -30,7 +30,52 @@ backups_in() { find "$1" -maxdepth 1 -type d -name 'ORL Backup ????-??-?? \[??-?
 headline='Orlagen has been configured on this machine.\r\n'
 no_rights='\r\nNo administrator rights for server data have been assigned.'
 
+# Every folder, and every file with its checksum, of the installation and the two drives.
+tree_of() {
+    find "$@" | while read -r path; do
+        if [ -f "$path" ]; then echo "f $path $(md5sum <"$path")"; else echo "d $path"; fi
+    done
+}
+disk_tree() {
+    { (cd "$E2E_C/.." && tree_of drive_c/TimeSheet); (cd "$E2E_S/.." && tree_of s h); } | grep -v scratch-drive | sort
+}
+
 case $case_name in
+what_if)
+    # The worked example with /w changes nothing and lists the changes; then without /w the
+    # disk changes as listed.
+    lay_out_install "$install" '[Setup]\r\nLanguage=en\r\n' '01;a\r\n'
+    mkdir -p "$E2E_H/TimeData" "$E2E_S/Workgroup"
+    before=$(disk_tree)
+    e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /s"S:\Workgroup" /r"H:\TimeData" /d /a /w'
+    e2e_expect_status 0
+    [ "$(disk_tree)" = "$before" ] || fail "the what-if run changed the disk"
+    e2e_expect_output '%s\r\n\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n' \
+        'Orlagen has been configured on this machine.' \
+        'Workgroup server configured at "s:\workgroup\"' \
+        'Shared files for the workgroup have been copied to the server.' \
+        'User administrator rights for server data have been assigned.' \
+        'Redirection to "h:\timedata\" has been established.' \
+        'Data files have been copied to "h:\timedata\"' \
+        'What-if run: no changes were made. The run would:' \
+        'create folder s:\workgroup\Data\' \
+        'create folder h:\timedata\Data\' \
+        'copy data from c:\timesheet\ to h:\timedata\: 5 files, 75 bytes' \
+        'write c:\timesheet\orl.ini' \
+        'write h:\timedata\orl.ini' \
+        'write c:\timesheet\orl.ini: [Setup] Redirect = h:\timedata' \
+        'copy shared files from c:\timesheet\ to s:\workgroup\: 3 files, 84 bytes' \
+        'write h:\timedata\orl.ini: [Server] ServerPath = s:\workgroup; [Server] ServerAdmin = 2'
+    e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /s"S:\Workgroup" /r"H:\TimeData" /d /a'
+    e2e_expect_status 0
+    # Exactly the listed folders and files are new or changed.
+    changed=$(diff <(echo "$before") <(disk_tree) | sed -n 's/^> \([df]\) \([^ ]*\).*/\1 \2/p' | sort | tr '\n' ' ')
+    expected="d h/TimeData/Data f h/TimeData/Data/2024-01.txt f h/TimeData/Data/CategoryActivity.txt"
+    expected+=" f h/TimeData/Data/ClientProject.txt f h/TimeData/orl.inf f h/TimeData/orl.ini d s/Workgroup/Data"
+    expected+=" f s/Workgroup/Data/CategoryActivity.txt f s/Workgroup/Data/ClientProject.txt f s/Workgroup/orl.ini"
+    expected+=" f drive_c/TimeSheet/orl.ini "
+    [ "$(echo "$changed" | tr ' ' '\n' | sort | tr '\n' ' ')" = "$(echo "$expected" | tr ' ' '\n' | sort | tr '\n' ' ')" ] ||
+        fail "changed: $changed" ;;
 worked_example)
     lay_out_install "$install" '[Setup]\r\nLanguage=en\r\n' '01;a\r\n'
     mkdir -p "$E2E_H/TimeData" "$E2E_S/Workgroup"
