@@ -1,5 +1,7 @@
 #include "console/ConsoleRun.h"
 
+#include <new>
+
 #include "console/CommandLine.h"
 #include "console/ProgramTexts.h"
 #include "console/WhatIfReport.h"
@@ -28,6 +30,13 @@ bool TransferData(Platform& platform, const CommandLineSettings& settings, const
 }
 
 }  // namespace
+
+std::string ErrorMessage(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return "Not enough memory to complete the configuration";
+    }
+    return error.what();
+}
 
 std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild) {
     const std::string syntax = SyntaxText(consoleBuild);

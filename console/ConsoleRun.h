@@ -1,6 +1,7 @@
 // The unattended run of either build when it is given arguments.
 #pragma once
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     // output in the console build, not shown at all in the window build (the dialog shows it).
     virtual void ShowSyntax(const std::string& syntaxText) = 0;
 };
+
+// The message of an error that ends a run or a handler. Running out of memory (a period file of
+// hundreds of megabytes in a 32-bit program) is told in words, not as the library's name for it.
+std::string ErrorMessage(const std::exception& error);
 
 // The syntax text of the build, passed through the display on the way.
 std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild);

@@ -41,12 +41,11 @@ int RunProgram() {
     // quotes would change the folders that scripts pass.
     std::vector<std::string> arguments = orl::SplitCommandLine(GetCommandLineA());
     if (!arguments.empty()) arguments.erase(arguments.begin());  // the program's own name
-    if (arguments.empty()) return application.Run();
-
     try {
+        if (arguments.empty()) return application.Run();
         return orl::RunConsole(platform, arguments, display, kConsoleBuild);
     } catch (const std::exception& error) {
-        orl::ShowLastResortError(kConsoleBuild, error.what());
+        orl::ShowLastResortError(kConsoleBuild, orl::ErrorMessage(error));
         return orl::kExitError;
     }
 }

@@ -34,9 +34,8 @@ bool CopyTree(Platform& platform, const std::string& source, const std::string& 
     // A copied sub-folder has made the target already; otherwise it is made here, empty or not.
     if (copiedFolders == 0 && !platform.CreateFolderPath(target)) return false;
     for (const FolderEntry& entry : entries) {
-        if (!entry.isFolder && !platform.CopyFileReplacing(source + entry.name, target + entry.name)) {
-            return false;
-        }
+        if (entry.isFolder || IsTemporaryFileName(entry.name)) continue;
+        if (!CopyFileWhole(platform, source + entry.name, target + entry.name)) return false;
     }
     return true;
 }
@@ -59,7 +58,7 @@ bool FolderHasFiles(Platform& platform, const std::string& folder) {
     Access listed = platform.ListFolder(base, "*.*", entries);
     if (listed != Access::Done) return listed == Access::Failed;
     for (const FolderEntry& entry : entries) {
-        if (!entry.isFolder) return true;
+        if (!entry.isFolder && !IsTemporaryFileName(entry.name)) return true;
     }
     for (const FolderEntry& entry : entries) {
         if (FolderHasFiles(platform, base + entry.name)) return true;

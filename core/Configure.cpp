@@ -40,11 +40,13 @@ void TransferData(ConfigureRun& run) {
         return;
     }
     bool copied = CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "");
-    // The settings files are copied even after a failed data copy. A location may lack them, but
+    // The settings files follow only data that arrived: when the new location is the
+    // installation folder itself, its own "orl.ini" holds the redirection, and replacing it would
+    // point the installation at a folder its data never reached. A location may lack them, but
     // one that has them and loses them on the way would leave the installation redirected to
     // settings that are not its own, so that counts as a failed copy.
     for (const char* name : {"orl.ini", "orl.inf"}) {
-        if (!CopyFileTo(platform, run.currentLocation + name, run.newLocation + name) &&
+        if (copied && !CopyFileTo(platform, run.currentLocation + name, run.newLocation + name) &&
             platform.Probe(run.currentLocation + name) != PathKind::Missing) {
             copied = false;
         }
@@ -126,7 +128,8 @@ void Configure(Platform& platform, std::string installFolder, std::string server
     if (run.failure.empty() && run.transfer && ready && run.currentLocation != run.newLocation) {
         TransferData(run);
     }
-    if (run.failure.empty() && (!run.currentRedirect.empty() || !run.newRedirect.empty())) {
+    // The installation is pointed at a new location only when its data could go there.
+    if (run.failure.empty() && ready && (!run.currentRedirect.empty() || !run.newRedirect.empty())) {
         WriteRedirection(run);
     }
     if (run.failure.empty() && ready) WriteServerSettings(run);

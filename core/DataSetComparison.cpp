@@ -62,7 +62,10 @@ bool IsPeriodFileName(const std::string& path) {
 std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder) {
     const std::string data = DataFolder(folder);
     std::vector<FolderEntry> entries;
-    platform.ListFolder(data, "?\?\?\?-?\?.txt", entries);
+    // Data that could not be seen must not decide the comparison; a missing folder holds none.
+    if (platform.ListFolder(data, "?\?\?\?-?\?.txt", entries) == Access::Failed) {
+        throw PlatformError("Cannot open file " + LowerAZ(data));
+    }
     std::vector<std::string> files;
     for (const FolderEntry& entry : entries) {
         if (!entry.isFolder && IsPeriodFileName(data + entry.name)) files.push_back(LowerAZ(data + entry.name));

@@ -21,7 +21,8 @@ enum DataSetResult : int {
 bool IsPeriodFileName(const std::string& path);
 
 // The period files of a location's data folder, as full paths lowered in A-Z, in listing order.
-// A data folder that does not exist or cannot be listed has none.
+// A data folder that does not exist has none; one that cannot be listed raises "Cannot open file
+// <the data folder's path in lower case>".
 std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder);
 // A period file's whole text, read with writing by others denied; raises "Cannot open file <path>".
 std::string ReadPeriodFile(Platform& platform, const std::string& path);

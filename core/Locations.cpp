@@ -1,5 +1,7 @@
 #include "core/Locations.h"
 
+#include "core/Text.h"
+
 namespace orl {
 
 namespace {
@@ -70,10 +72,28 @@ bool EnsureDataFolder(Platform& platform, const std::string& folder) {
     return platform.CreateFolderPath(DataFolder(folder));
 }
 
+bool IsTemporaryFileName(const std::string& name) {
+    const std::string lower = LowerAZ(name);
+    for (const std::string suffix : {kSavingSuffix, kCopyingSuffix}) {
+        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target) {
+    // CopyFileA writes its target in place: a full disk or a killed process would leave it cut.
+    const std::string temporary = target + kCopyingSuffix;
+    if (platform.CopyFileReplacing(source, temporary) && platform.MoveFileReplacing(temporary, target)) return true;
+    platform.DeleteFileAt(temporary);
+    return false;
+}
+
 bool CopyFileTo(Platform& platform, const std::string& source, const std::string& target) {
     std::string folder = FolderOfFile(target);
     if (!folder.empty() && platform.Probe(folder) != PathKind::Folder) platform.CreateFolderPath(folder);
-    return platform.CopyFileReplacing(source, target);
+    return CopyFileWhole(platform, source, target);
 }
 
 }  // namespace orl

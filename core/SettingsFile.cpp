@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 
 #include "core/Integers.h"
+#include "core/Locations.h"
 #include "core/Text.h"
 
 namespace orl {
@@ -126,7 +127,7 @@ void SettingsFile::Save() {
     // The new text goes to a file of its own beside the old one and is flushed there; only then is
     // it put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.
-    const std::string temporary = path_ + ".saving";
+    const std::string temporary = path_ + kSavingSuffix;
     bool saved = platform_.WriteWholeFile(temporary, Text());
     if (saved) {
         saved = platform_.Probe(path_) != PathKind::Missing ? platform_.ReplaceFileWith(path_, temporary)

@@ -61,12 +61,12 @@ void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& con
         if (change.existedBefore) Contents(fullPath, change.before);
         change.after = contents;
     }
-    entries_[Key(fullPath)] = {PathKind::File, fullPath, contents};
+    entries_[Key(fullPath)] = {PathKind::File, fullPath, contents, kind == Change::FileCopied ? source : ""};
     changes_.push_back(std::move(change));
 }
 
 void WhatIfPlatform::Remove(const std::string& fullPath) {
-    entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string()};
+    entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string(), std::string()};
     Change change;
     change.kind = Change::FileDeleted;
     change.path = fullPath;
@@ -87,7 +87,7 @@ bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     }
     if (kind != PathKind::Folder) return false;  // a file in the way, or no such drive or share
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string()};
+        entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string()};
         Change change;
         change.kind = Change::FolderCreated;
         change.path = *folder;
@@ -156,7 +156,14 @@ bool WhatIfPlatform::MoveFileReplacing(const std::string& source, const std::str
     const std::string from = Full(source), to = Full(target);
     std::string contents;
     if (Contents(from, contents) != Access::Done || !CanPutFile(to)) return false;
-    PutFile(to, contents, Change::FileWritten);
+    // A copy made beside its target and moved into place is, in the end, a copy.
+    auto made = entries_.find(Key(from));
+    const std::string copiedFrom = made != entries_.end() ? made->second.copiedFrom : std::string();
+    if (copiedFrom.empty()) {
+        PutFile(to, contents, Change::FileWritten);
+    } else {
+        PutFile(to, contents, Change::FileCopied, copiedFrom);
+    }
     Remove(from);
     return true;
 }

@@ -52,6 +52,7 @@ private:
         PathKind kind;
         std::string path;
         std::string contents;
+        std::string copiedFrom;  // the file it is a copy of, when this run copied it
     };
 
     // A path's full form without a trailing backslash (but a drive root's), and its key: the

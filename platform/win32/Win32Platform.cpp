@@ -84,8 +84,12 @@ Access Win32Platform::ListFolder(const std::string& folder, const std::string& p
     if (search == INVALID_HANDLE_VALUE) {
         // The error alone does not say which case this is (a file in place of the folder gives
         // ERROR_INVALID_NAME on some systems), so the folder itself is asked.
+        // A folder that cannot even be examined (access denied, the network failing) may well
+        // hold files: that is a failure, not an absence.
         DWORD error = GetLastError();
-        if (Probe(folder) != PathKind::Folder) return Access::Missing;
+        const PathKind kind = Probe(folder);
+        if (kind == PathKind::Unknown) return Access::Failed;
+        if (kind != PathKind::Folder) return Access::Missing;
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? Access::Done
                                                                                : Access::Failed;
     }

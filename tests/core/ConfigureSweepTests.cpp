@@ -21,6 +21,7 @@ struct Scenario {
     std::function<void(MemoryPlatform&)> layOut;
     std::string install, server, currentRedirect, newRedirect;
     bool copyShared, transfer, userAdmin, adminOnly;
+    bool succeeds = true;  // when nothing fails
 };
 
 const Scenario kScenarios[] = {
@@ -50,6 +51,14 @@ const Scenario kScenarios[] = {
          memory.CreateFolderPath("S:\\Workgroup\\Data");
      },
      "C:\\TimeSheet", "S:\\Workgroup", "", "H:\\TimeData", true, true, false, true},
+    {"a redirection folder that cannot be prepared",
+     [](MemoryPlatform& memory) {
+         LayOutLocation(memory, "C:\\TimeSheet\\", "[Setup]\r\nRedirect=H:\\Old\r\n", {{"2024-01.txt", "01;a\r\n"}});
+         LayOutLocation(memory, "H:\\Old\\", "[Setup]\r\nLanguage=en\r\n", {{"2024-01.txt", "01;a\r\n02;old\r\n"}});
+         PutFile(memory, "H:\\TimeData\\Data", "a file where the data folder belongs");
+         memory.CreateFolderPath("S:\\Workgroup");
+     },
+     "C:\\TimeSheet", "S:\\Workgroup", "H:\\Old", "H:\\TimeData", false, true, true, false, false},
 };
 
 MemoryPlatform* NewDisk(const Scenario& scenario) {
@@ -217,9 +226,27 @@ RunResult RunScenario(Platform& memory, const Scenario& scenario) {
     return run;
 }
 
+// Whatever the outcome, the installation's settings name a location that holds every line of the
+// data that was current: it is never pointed at a location its data did not reach.
+void CheckDataWhereSettingsPoint(MemoryPlatform& memory, const Scenario& scenario, const Before& before) {
+    const std::string redirect = ReadRedirect(memory, scenario.install);
+    const std::string used = LowerAZ(redirect.empty() ? AddBackslash(scenario.install) : redirect);
+    const std::string current =
+        LowerAZ(AddBackslash(scenario.currentRedirect.empty() ? scenario.install : scenario.currentRedirect));
+    for (const auto& [path, text] : before.periodFiles) {
+        if (LowerAZ(path).rfind(current + "data\\", 0) != 0) continue;
+        const std::vector<std::string> there = Lines(FileText(memory, used + "Data\\" + LastPathComponent(path)));
+        for (const std::string& line : Lines(text)) {
+            EXPECT_NE(std::find(there.begin(), there.end(), line), there.end())
+                << "\"" << line << "\" of " << path << " is not where the settings point, " << used;
+        }
+    }
+}
+
 void CheckRun(MemoryPlatform& memory, const Scenario& scenario, const Before& before, const RunResult& run) {
     CheckNoLineLost(memory, before);
     CheckSettingsWhole(memory, before);
+    CheckDataWhereSettingsPoint(memory, scenario, before);
     if (!run.error.empty()) return;
     if (!run.failure.empty()) {
         EXPECT_EQ(run.failure.rfind("Orlagen configuration failed.\r\n", 0), 0u);
@@ -238,7 +265,7 @@ TEST(ConfigureSweep, NoFaultLosesDataOrReportsFalsely) {
         clean->ResetOperationCount();
         RunResult cleanRun = RunScenario(*clean, scenario);
         const int operations = clean->OperationCount();
-        ASSERT_NE(cleanRun.success, "") << cleanRun.failure << cleanRun.error;
+        ASSERT_EQ(cleanRun.success != "", scenario.succeeds) << cleanRun.failure << cleanRun.error;
         CheckRun(*clean, scenario, before, cleanRun);
 
         for (int failing = 1; failing <= operations; ++failing) {

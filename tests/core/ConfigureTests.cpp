@@ -155,21 +155,24 @@ TEST_F(ConfigureTest, AnUnchangedRedirectionCopiesOnlyIntoAnEmptyFolderAndReport
     EXPECT_EQ(ReadAt(install + "orl.ini"), "[Setup]\r\nRedirect=h:\\timedata\r\n\r\n");
 }
 
-TEST_F(ConfigureTest, ADataFolderThatCannotBeMadeMovesNoDataButWritesTheRedirection) {
+TEST_F(ConfigureTest, ADataFolderThatCannotBeMadeMovesNoDataAndRedirectsNothing) {
     LayOut(install, "[Setup]\r\nLanguage=en\r\n", "ours\r\n");
     WriteAt(h + "TimeData\\Data", "a file where the data folder belongs");
     Outcome outcome = Run(install, "", "", h + "TimeData", false, true);
     EXPECT_EQ(outcome.failure,
               kFailed + std::string("The network directory \"h:\\timedata\\\" (or a sub-directory) could not be created."));
-    EXPECT_EQ(ReadAt(install + "orl.ini"), "[Setup]\r\nLanguage=en\r\nRedirect=h:\\timedata\r\n\r\n");
-    EXPECT_EQ(ReadAt(h + "TimeData\\orl.ini"), "");  // created by the redirection write, no keys
+    // The installation is not pointed at a location its data never reached.
+    EXPECT_EQ(ReadAt(install + "orl.ini"), "[Setup]\r\nLanguage=en\r\n");
+    EXPECT_EQ(platform.Probe(h + "TimeData\\orl.ini"), PathKind::Missing);
     EXPECT_EQ(platform.Probe(h + "TimeData\\orl.inf"), PathKind::Missing);
 
+    platform.CreateFolderPath(h + "Free");
     WriteAt(s + "Blocked\\Data", "blocked too");
-    outcome = Run(install, s + "Blocked", "", h + "TimeData", false, true, false, true);
+    outcome = Run(install, s + "Blocked", "", h + "Free", false, true, false, true);
     EXPECT_EQ(outcome.failure,
               kFailed + std::string("The network directory \"s:\\blocked\\\" (or a sub-directory) could not be created."));
-    EXPECT_EQ(ReadAt(h + "TimeData\\orl.ini"), "");
+    EXPECT_EQ(ReadAt(install + "orl.ini"), "[Setup]\r\nLanguage=en\r\n");
+    EXPECT_EQ(platform.Probe(h + "Free\\orl.ini"), PathKind::Missing);
 }
 
 TEST_F(ConfigureTest, AMissingInstallationFolderRaisesCannotCreate) {

@@ -101,7 +101,7 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     ASSERT_TRUE(memory.CreateFolderPath("H:\\TimeData"));
     ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nLanguage=en\r\n"));
     ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "line\r\n"));
-    memory.FailPath("H:\\TimeData\\orl.ini", OpCopy);
+    memory.FailPath("H:\\TimeData\\orl.ini", OpCopy | OpMove);
     std::string success, failure;
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
               true, failure);
@@ -137,17 +137,18 @@ TEST(ConfigureFaults, AFailedBackupLeavesTheNewLocationAsItWas) {
 
 // A redirection folder that cannot be created at all: the removal in the current location is
 // saved, then saving the new folder's settings raises, and no server keys are written.
-TEST(ConfigureFaults, ARedirectionFolderThatCannotBeCreatedEndsWithAnError) {
+TEST(ConfigureFaults, ARedirectionFolderThatCannotBeCreatedLeavesTheInstallationAsItWas) {
     MemoryPlatform memory;
     memory.AddDrive('H');
     ASSERT_TRUE(memory.CreateFolderPath("C:\\TimeSheet\\Data"));
     ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\Old\r\nLanguage=en\r\n"));
     memory.RefuseFolder("H:\\TimeData");
     std::string success, failure;
-    EXPECT_THROW(Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false,
-                           success, true, true, failure),
-                 PlatformError);
-    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+    Configure(memory, "C:\\TimeSheet", "", "H:\\Old", "H:\\TimeData", false, true, false, false, false, success, true,
+              true, failure);
+    EXPECT_EQ(failure, "Orlagen configuration failed.\r\n"
+                       "The network directory \"h:\\timedata\\\" (or a sub-directory) could not be created.");
+    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nRedirect=H:\\Old\r\nLanguage=en\r\n");
     EXPECT_EQ(memory.Probe("H:\\TimeData"), PathKind::Missing);
 }
 
@@ -190,6 +191,38 @@ TEST(Backup, AStampAlreadyTakenIsNotMergedInto) {
     EXPECT_FALSE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
     EXPECT_EQ(FileText(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "");
     EXPECT_EQ(FileText(memory, "C:\\TimeData\\ORL Backup 0987-01-02 [03-04-05-006]\\orl.ini"), "first");
+}
+
+TEST(ComparisonFaults, ADataFolderThatCannotBeListedIsAnErrorAndAMissingOneHoldsNothing) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "a\r\n"));
+    ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\Data\\2024-01.txt", "a\r\n"));
+    memory.FailPath("H:\\TimeData\\Data", OpList);
+    try {
+        CompareDataSets(memory, {"C:\\TimeSheet", "H:\\TimeData"});
+        ADD_FAILURE() << "no error raised";
+    } catch (const PlatformError& error) {
+        EXPECT_STREQ(error.what(), "Cannot open file h:\\timedata\\data\\");
+    }
+    EXPECT_EQ(CompareDataSets(memory, {"C:\\TimeSheet", "H:\\Nothing"}), kFirstHoldsMore);
+}
+
+// A copy lands whole or not at all, and a temporary file left by a killed run is never data.
+TEST(CopyFaults, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
+    MemoryPlatform memory;
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\orl.ini", "new"));
+    ASSERT_TRUE(PutFile(memory, "C:\\B\\orl.ini", "old"));
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt.copying", "cut"));  // left by a killed run
+    memory.FailPath("C:\\B\\orl.ini", OpMove);
+    EXPECT_FALSE(CopyFileTo(memory, "C:\\A\\orl.ini", "C:\\B\\orl.ini"));
+    EXPECT_EQ(FileText(memory, "C:\\B\\orl.ini"), "old");
+    EXPECT_EQ(memory.Probe("C:\\B\\orl.ini.copying"), PathKind::Missing);
+    memory.ClearFaults();
+    EXPECT_TRUE(CopyFolderTree(memory, "C:\\A", "C:\\B", ""));
+    EXPECT_EQ(FileText(memory, "C:\\B\\orl.ini"), "new");
+    EXPECT_EQ(memory.Probe("C:\\B\\Data\\2024-01.txt.copying"), PathKind::Missing);
+    EXPECT_TRUE(PeriodFiles(memory, "C:\\A").empty());
 }
 
 }  // namespace

@@ -204,6 +204,8 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
     EXPECT_EQ(view.busyChanges, "+-+-+-");  // the wait cursor ends with the error too
     RunHandler(view, [] { throw PlatformError("Ends in a stop."); });
     EXPECT_EQ(view.errors.back(), "Ends in a stop.");
+    RunHandler(view, [] { throw std::bad_alloc(); });
+    EXPECT_EQ(view.errors.back(), "Not enough memory to complete the configuration.");
 }
 
 TEST_F(MainFormTest, ARealConfigurationFromTheWindowMovesTheDataAndCloses) {
