@@ -5,24 +5,31 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 tools/install-packages.sh || exit 1
-for preset in native windows windows-x64; do
-    cmake --preset $preset && cmake --build --preset $preset || exit 1
-done
+
+# The Wine tiers run the 32-bit programs, the ones shipped, wherever the machine can run 32-bit
+# code; the 64-bit build then runs its unit suite only. A kernel without 32-bit emulation cannot
+# start the 32-bit Wine: there the tiers run the 64-bit programs, built from the same sources,
+# and the 32-bit ones are built and checked as images.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    tiers=windows; unit_only=windows-x64
+else
+    echo "This machine cannot run 32-bit programs (no 32-bit emulation in its kernel):"
+    echo "the Wine tiers run the 64-bit build; the 32-bit programs are built and checked as images."
+    tiers=windows-x64; unit_only=windows
+fi
+cmake --preset native && cmake --build --preset native || exit 1
+cmake --preset $tiers && cmake --build --preset $tiers || exit 1
+cmake --preset $unit_only || exit 1
+if [ $unit_only = windows-x64 ]; then
+    cmake --build --preset windows-x64 --target orlconfig orlconfigc orl_unit_tests || exit 1
+else
+    cmake --build --preset windows --target orlconfig orlconfigc || exit 1
+fi
 
 status=0
 ctest --preset native || status=1
-# The Wine tiers run the 32-bit programs, the ones shipped, wherever the machine can run 32-bit
-# code; the 64-bit build then runs its unit suite only. A kernel without 32-bit emulation
-# cannot start the 32-bit Wine, so there the tiers run the 64-bit programs, built from the same
-# sources, and the 32-bit ones are checked as images.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    ctest --preset windows || status=1
-    ctest --preset windows-x64 -R '^wine\.unit$' || status=1
-else
-    echo "This machine cannot run 32-bit programs (no 32-bit emulation in its kernel):"
-    echo "the Wine tiers run the 64-bit build."
-    ctest --preset windows-x64 || status=1
-fi
+ctest --preset $tiers || status=1
+if [ $unit_only = windows-x64 ]; then ctest --preset windows-x64 -R '^wine\.unit$' || status=1; fi
 # Wine's servers stay up between tests; they have no more work once the suite is done.
 for tree in windows windows-x64; do
     WINEPREFIX="$PWD/build/$tree/wineprefix" /usr/lib/wine/wineserver64 -k 2>/dev/null
