@@ -27,9 +27,9 @@ int RunProgram() {
     orl::OutcomeDisplay& display = kConsoleBuild ? static_cast<orl::OutcomeDisplay&>(standardOutput) : messageBoxes;
 
     orl::Application application(orl::kApplicationTitle);
-    orl::Win32Form& mainWindow = application.CreateForm(orl::MainConfigFormSpec());
-    orl::Win32Form& redirectWindow = application.CreateForm(orl::RedirectFormSpec());
-    orl::Win32Form& paramInfoWindow = application.CreateForm(orl::ParamInfoFormSpec());
+    orl::Win32Form& mainWindow = application.CreateForm(orl::MainConfigFormTable());
+    orl::Win32Form& redirectWindow = application.CreateForm(orl::RedirectFormTable());
+    orl::Win32Form& paramInfoWindow = application.CreateForm(orl::ParamInfoFormTable());
     orl::TMainConfigForm mainForm(platform, mainWindow, display);
     orl::TRedirectForm redirectForm(redirectWindow, mainForm);
     orl::TParamInfoForm paramInfoForm(paramInfoWindow, display, kConsoleBuild);

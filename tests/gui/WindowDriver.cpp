@@ -24,11 +24,11 @@
 
 namespace {
 
-using orl::FormSpec;
+using orl::FormTable;
 
 PROCESS_INFORMATION program = {};
 HWND form = nullptr;
-const FormSpec* spec = nullptr;
+const FormTable* table = nullptr;
 int failures = 0;
 
 void Check(bool holds, const std::string& what) {
@@ -113,17 +113,17 @@ HWND Child(HWND parent, int id, const std::string& className = "") {
 
 HWND Button(HWND dialog, int id) { return Child(dialog, id, "Button"); }
 
-const FormSpec* SpecOf(const std::string& className) {
-    for (const FormSpec* candidate :
-         {&orl::MainConfigFormSpec(), &orl::RedirectFormSpec(), &orl::ParamInfoFormSpec()}) {
+const FormTable* TableOf(const std::string& className) {
+    for (const FormTable* candidate :
+         {&orl::MainConfigFormTable(), &orl::RedirectFormTable(), &orl::ParamInfoFormTable()}) {
         if (className == candidate->className) return candidate;
     }
     return nullptr;
 }
 
 int Row(const std::string& name) {
-    for (size_t row = 0; spec != nullptr && row < spec->controlCount; ++row) {
-        if (name == spec->controls[row].name) return static_cast<int>(row);
+    for (size_t row = 0; table != nullptr && row < table->controlCount; ++row) {
+        if (name == table->controls[row].name) return static_cast<int>(row);
     }
     Check(false, "no control " + name);
     return -1;
@@ -131,7 +131,7 @@ int Row(const std::string& name) {
 
 HWND Control(const std::string& name) {
     int row = Row(name);
-    return row < 0 || form == nullptr ? nullptr : Child(form, orl::ControlId(*spec, row));
+    return row < 0 || form == nullptr ? nullptr : Child(form, orl::ControlId(*table, row));
 }
 
 int Dpi() {
@@ -148,10 +148,10 @@ int Scale(int pixels) { return MulDiv(pixels, Dpi(), 96); }
 void CheckLayout() {
     RECT client;
     GetClientRect(form, &client);
-    Check(client.right == Scale(spec->clientWidth) && client.bottom == Scale(spec->clientHeight),
+    Check(client.right == Scale(table->clientWidth) && client.bottom == Scale(table->clientHeight),
           "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
-    for (size_t row = 0; row < spec->controlCount; ++row) {
-        const orl::ControlSpec& control = spec->controls[row];
+    for (size_t row = 0; row < table->controlCount; ++row) {
+        const orl::ControlRow& control = table->controls[row];
         HWND window = Control(control.name);
         if (window == nullptr) continue;
         RECT bounds;
@@ -301,7 +301,7 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
               "start");
     } else if (command == "form") {
         form = WaitFor(first);
-        spec = SpecOf(first);
+        table = TableOf(first);
     } else if (command == "caption") {
         Check(Eventually([&] { return WindowText(form) == first; }), "caption " + WindowText(form));
     } else if (command == "layout") {

@@ -6,18 +6,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/fixture.sh"
-wineserver=/usr/lib/wine/wineserver64
-
-if [ "${1:-}" != --inside-display ]; then
-    # A Wine server started without a display would serve this run badly: start afresh, and
-    # leave none behind that knows this display.
-    WINEPREFIX="$E2E_PREFIX" $wineserver -k 2>/dev/null || true
-    status=0
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-display "$@" || status=$?
-    WINEPREFIX="$E2E_PREFIX" $wineserver -k 2>/dev/null || true
-    exit $status
-fi
-shift
+source "$here/display.sh"
 scenario=$1
 e2e_begin "window-$scenario"
 shots="$BUILD_DIR/gui-screenshots"

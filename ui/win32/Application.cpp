@@ -49,9 +49,9 @@ Application::Application(const std::string& title) {
     boldFont_ = MakeFont(dpi, true);
 }
 
-Win32Form& Application::CreateForm(const FormSpec& spec) {
+Win32Form& Application::CreateForm(const FormTable& table) {
     HWND owner = forms_.empty() ? window_ : forms_.front()->Window();
-    forms_.push_back(std::make_unique<Win32Form>(*this, spec, owner));
+    forms_.push_back(std::make_unique<Win32Form>(*this, table, owner));
     return *forms_.back();
 }
 

@@ -21,7 +21,7 @@ public:
     HWND Window() const { return window_; }
     // Creates a form, hidden. The first one is the main form: the application's window owns it
     // and its closing ends the window loop; the main form owns the later ones.
-    Win32Form& CreateForm(const FormSpec& spec);
+    Win32Form& CreateForm(const FormTable& table);
     Win32Form& Form(const std::string& className);
     // The forms' font, Tahoma 8 point at the screen's DPI, regular or bold.
     HFONT Font(bool bold) const { return bold ? boldFont_ : font_; }

@@ -19,7 +19,7 @@ enum ControlStyle : unsigned {
     kTabStop = 32,     // a memo the keyboard reaches
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* parent;  // the panel that holds the control, or nullptr for the window itself
@@ -28,21 +28,21 @@ struct ControlSpec {
     unsigned style;
 };
 
-struct FormSpec {
+struct FormTable {
     const char* className;
     const char* caption;
     int clientWidth, clientHeight;
     bool dialogBorder;  // a dialog's frame; otherwise a main window's fixed single border
-    const ControlSpec* controls;  // in tab order
+    const ControlRow* controls;  // in tab order
     size_t controlCount;
 };
 
-const FormSpec& MainConfigFormSpec();
-const FormSpec& RedirectFormSpec();
-const FormSpec& ParamInfoFormSpec();
+const FormTable& MainConfigFormTable();
+const FormTable& RedirectFormTable();
+const FormTable& ParamInfoFormTable();
 
 // The control's identifier: IDOK for the default button, IDCANCEL for the cancel button (so
 // that Enter and Esc reach them), otherwise 100 plus its row in the table.
-int ControlId(const FormSpec& form, size_t row);
+int ControlId(const FormTable& form, size_t row);
 
 }  // namespace orl

@@ -6,7 +6,7 @@ namespace {
 
 using K = ControlKind;
 
-const ControlSpec kMainConfigControls[] = {
+const ControlRow kMainConfigControls[] = {
     {"Panel3", K::Panel, nullptr, 10, 9, 519, 114, "", kPlain},
     {"lblExeLocated1", K::Label, "Panel3", 10, 8, 471, 17,
      "Orlagen data files HAVE BEEN FOUND at a standard location.", kBold | kWordWrap},
@@ -47,7 +47,7 @@ const ControlSpec kMainConfigControls[] = {
 };
 
 // Rows in tab order: the buttons at the foot come before the panel.
-const ControlSpec kRedirectControls[] = {
+const ControlRow kRedirectControls[] = {
     {"btnOK", K::Button, nullptr, 365, 142, 78, 24, "OK", kDefault},
     {"btnCancel", K::Button, nullptr, 450, 142, 78, 24, "Cancel", kCancel},
     {"Panel3", K::Panel, nullptr, 10, 9, 519, 114, "", kPlain},
@@ -64,7 +64,7 @@ const ControlSpec kRedirectControls[] = {
     {"Bevel1", K::Bevel, nullptr, 10, 131, 518, 2, "", kPlain},
 };
 
-const ControlSpec kParamInfoControls[] = {
+const ControlRow kParamInfoControls[] = {
     {"Label1", K::Label, nullptr, 10, 8, 378, 39,
      "The following parameters can be used with this configuration utility.                  No user interface is "
      "provided for data entry when parameters are supplied,    but the user is informed of the success or failure "
@@ -76,30 +76,30 @@ const ControlSpec kParamInfoControls[] = {
 };
 
 template <size_t N>
-FormSpec Form(const char* className, const char* caption, int width, int height, bool dialog,
-              const ControlSpec (&controls)[N]) {
+FormTable Form(const char* className, const char* caption, int width, int height, bool dialog,
+              const ControlRow (&controls)[N]) {
     return {className, caption, width, height, dialog, controls, N};
 }
 
 }  // namespace
 
-const FormSpec& MainConfigFormSpec() {
-    static const FormSpec form = Form("TMainConfigForm", "Orlagen - Workgroup, Data and Administrator Configuration",
+const FormTable& MainConfigFormTable() {
+    static const FormTable form = Form("TMainConfigForm", "Orlagen - Workgroup, Data and Administrator Configuration",
                                       537, 412, false, kMainConfigControls);
     return form;
 }
 
-const FormSpec& RedirectFormSpec() {
-    static const FormSpec form = Form("TRedirectForm", "Redirection", 537, 176, true, kRedirectControls);
+const FormTable& RedirectFormTable() {
+    static const FormTable form = Form("TRedirectForm", "Redirection", 537, 176, true, kRedirectControls);
     return form;
 }
 
-const FormSpec& ParamInfoFormSpec() {
-    static const FormSpec form = Form("TParamInfoForm", "Parameter Information", 419, 306, true, kParamInfoControls);
+const FormTable& ParamInfoFormTable() {
+    static const FormTable form = Form("TParamInfoForm", "Parameter Information", 419, 306, true, kParamInfoControls);
     return form;
 }
 
-int ControlId(const FormSpec& form, size_t row) {
+int ControlId(const FormTable& form, size_t row) {
     const unsigned style = form.controls[row].style;
     if (style & kDefault) return 1;  // IDOK
     if (style & kCancel) return 2;   // IDCANCEL

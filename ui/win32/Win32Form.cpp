@@ -58,7 +58,7 @@ struct WindowKind {
     DWORD extendedStyle;
 };
 
-WindowKind KindOf(const ControlSpec& control) {
+WindowKind KindOf(const ControlRow& control) {
     const DWORD tabStop = (control.style & kTabStop) ? WS_TABSTOP : 0;
     switch (control.kind) {
     case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
@@ -79,7 +79,7 @@ WindowKind KindOf(const ControlSpec& control) {
 
 // A radio button continues its group unless it starts one; every other control starts one, so
 // that the arrow keys move within the radio group only.
-DWORD GroupStyle(const ControlSpec& control) {
+DWORD GroupStyle(const ControlRow& control) {
     return control.kind == ControlKind::RadioButton && !(control.style & kGroupStart) ? 0 : WS_GROUP;
 }
 
@@ -96,21 +96,21 @@ const char* BoxCaption(BoxKind kind) {
 
 }  // namespace
 
-Win32Form::Win32Form(Application& application, const FormSpec& spec, HWND owner)
-    : application_(application), spec_(spec) {
+Win32Form::Win32Form(Application& application, const FormTable& table, HWND owner)
+    : application_(application), table_(table) {
     RegisterClass(kPanelClass, PanelProcedure);
     RegisterClass(kBevelClass, BevelProcedure);
-    RegisterClass(spec.className, Procedure);
+    RegisterClass(table.className, Procedure);
     HDC screen = GetDC(nullptr);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const DWORD style = spec.dialogBorder ? WS_POPUP | WS_CAPTION | WS_SYSMENU
+    const DWORD style = table.dialogBorder ? WS_POPUP | WS_CAPTION | WS_SYSMENU
                                           : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const DWORD extendedStyle = WS_EX_CONTROLPARENT | (spec.dialogBorder ? WS_EX_DLGMODALFRAME : 0);
-    RECT frame = {0, 0, Scale(spec.clientWidth), Scale(spec.clientHeight)};
+    const DWORD extendedStyle = WS_EX_CONTROLPARENT | (table.dialogBorder ? WS_EX_DLGMODALFRAME : 0);
+    RECT frame = {0, 0, Scale(table.clientWidth), Scale(table.clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    window_ = CreateWindowExA(extendedStyle, spec.className, spec.caption, style | WS_CLIPCHILDREN,
+    window_ = CreateWindowExA(extendedStyle, table.className, table.caption, style | WS_CLIPCHILDREN,
                               (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                               width, height, owner, nullptr, GetModuleHandleA(nullptr), this);
     CreateControls();
@@ -119,14 +119,14 @@ Win32Form::Win32Form(Application& application, const FormSpec& spec, HWND owner)
 int Win32Form::Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
 
 void Win32Form::CreateControls() {
-    for (size_t row = 0; row < spec_.controlCount; ++row) {
-        const ControlSpec& control = spec_.controls[row];
+    for (size_t row = 0; row < table_.controlCount; ++row) {
+        const ControlRow& control = table_.controls[row];
         const WindowKind kind = KindOf(control);
         HWND parent = control.parent != nullptr ? Control(control.parent) : window_;
         HWND created = CreateWindowExA(
             kind.extendedStyle, kind.windowClass, control.text, WS_CHILD | WS_VISIBLE | GroupStyle(control) | kind.style,
             Scale(control.left), Scale(control.top), Scale(control.width), Scale(control.height), parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec_, row))), GetModuleHandleA(nullptr), nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
         if (control.width == 0) FitToText(created);
         controls_[control.name] = created;
@@ -225,10 +225,10 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Win32Form::Click(int controlId) {
     if (logic_ == nullptr) return;
-    for (size_t row = 0; row < spec_.controlCount; ++row) {
-        if (ControlId(spec_, row) != controlId) continue;
+    for (size_t row = 0; row < table_.controlCount; ++row) {
+        if (ControlId(table_, row) != controlId) continue;
         for (const ControlEvent& event : logic_->Events()) {
-            if (event.control == spec_.controls[row].name) RunHandler(*this, event.handler);
+            if (event.control == table_.controls[row].name) RunHandler(*this, event.handler);
         }
     }
 }
@@ -236,8 +236,8 @@ void Win32Form::Click(int controlId) {
 void Win32Form::SetText(const std::string& control, const std::string& text) {
     HWND window = Control(control);
     SetWindowTextA(window, text.c_str());
-    for (size_t row = 0; row < spec_.controlCount; ++row) {
-        if (control == spec_.controls[row].name && spec_.controls[row].width == 0) FitToText(window);
+    for (size_t row = 0; row < table_.controlCount; ++row) {
+        if (control == table_.controls[row].name && table_.controls[row].width == 0) FitToText(window);
     }
 }
 

@@ -17,13 +17,13 @@ class Application;
 class Win32Form final : public FormView {
 public:
     // Creates the window hidden, with every control of the table, owned by `owner`.
-    Win32Form(Application& application, const FormSpec& spec, HWND owner);
+    Win32Form(Application& application, const FormTable& table, HWND owner);
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
     void Bind(FormLogic& logic) { logic_ = &logic; }
     HWND Window() const { return window_; }
-    const char* ClassName() const { return spec_.className; }
+    const char* ClassName() const { return table_.className; }
 
     // Loads the state (FormShow) and shows the window, the keyboard focus on its first tab stop.
     void Show();
@@ -55,7 +55,7 @@ private:
     void Click(int controlId);
 
     Application& application_;
-    const FormSpec& spec_;
+    const FormTable& table_;
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::map<std::string, HWND> controls_;

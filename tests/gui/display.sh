@@ -1,0 +1,12 @@
+# Sourced (without arguments) by the window tier's scripts after the end-to-end fixture: reruns
+# the calling script inside a fresh Xvfb display and leaves with its status; inside, drops the
+# marker argument. A Wine server started without that display would serve the run badly, so the
+# run starts with none and leaves none behind.
+if [ "${1:-}" != --inside-display ]; then
+    WINEPREFIX="$E2E_PREFIX" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    status=0
+    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-display "$@" || status=$?
+    WINEPREFIX="$E2E_PREFIX" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    exit $status
+fi
+shift
