@@ -58,14 +58,21 @@ std::string PeriodName(int index) {
 unsigned Draw(std::mt19937& random) { return static_cast<unsigned>(random()); }
 
 // A period file's lines; the second location's copy has about 5% of them changed, half of those
-// only in letter case (which the comparison finds equal).
+// only in letter case (which the comparison finds equal). The third holds the first's lines in
+// another order within each file, 2.5% of them changed only in letter case, and 2.5% lines of its
+// own: the comparison then answers 2.
 void LayOut(Platform& platform, const std::string& root, int files, int lines) {
     std::mt19937 random(7);
-    const std::string first = root + "First\\Data\\", second = root + "Second\\Data\\";
-    platform.CreateFolderPath(first);
-    platform.CreateFolderPath(second);
+    const std::string first = root + "First\\Data\\", second = root + "Second\\Data\\",
+                      shuffled = root + "Shuffled\\Data\\";
+    for (const std::string& folder : {first, second, shuffled}) platform.CreateFolderPath(folder);
+    auto upper = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(), [](char c) { return std::toupper(c); });
+        return text;
+    };
     for (int f = 0; f < files; ++f) {
         std::string a, b;
+        std::vector<std::string> c;
         for (int l = 0; l < lines; ++l) {
             char line[128];
             std::snprintf(line, sizeof line, "%s-%02d;%02d:%02d;%02d:%02d;Client %u;Project %u;Activity %u;note %u",
@@ -74,15 +81,21 @@ void LayOut(Platform& platform, const std::string& root, int files, int lines) {
             std::string text = line, other = text;
             unsigned roll = Draw(random) % 1000;
             if (roll < 25) {
-                std::transform(other.begin(), other.end(), other.begin(), [](char c) { return std::toupper(c); });
+                other = upper(text);
             } else if (roll < 50) {
                 other += " (changed)";
             }
             a += text + "\r\n";
             b += other + "\r\n";
+            c.push_back((roll < 25 ? upper(text) : text) + "\r\n");
+            if (roll >= 975) c.push_back(text + " (its own)\r\n");
         }
+        std::shuffle(c.begin(), c.end(), random);
+        std::string joined;
+        for (const std::string& line : c) joined += line;
         platform.WriteWholeFile(first + PeriodName(f), a);
         platform.WriteWholeFile(second + PeriodName(f), b);
+        platform.WriteWholeFile(shuffled + PeriodName(f), joined);
     }
 }
 
@@ -122,6 +135,12 @@ int main(int argc, char** argv) {
     long long lines = 0;
     double reading = Time(3, [&] { lines = orl::ReadPeriodFilesOnly(*platform, full); });
     double comparing = Time(3, [&] { fast = orl::CompareDataSets(*platform, full); });
+    // The same data with the second location's lines in another order.
+    const std::vector<std::string> reordered = {root + "First", root + "Shuffled"};
+    int shuffledResult = 0;
+    long long shuffledLines = 0;
+    double readingShuffled = Time(3, [&] { shuffledLines = orl::ReadPeriodFilesOnly(*platform, reordered); });
+    double comparingShuffled = Time(3, [&] { shuffledResult = orl::CompareDataSets(*platform, reordered); });
 
     // The pairwise method on a slice: locations holding the first few period files only.
     const std::string sliceRoot = root + "Slice\\";
@@ -152,6 +171,10 @@ int main(int argc, char** argv) {
     std::printf("%-44s %12.4f   (the slice x %.0f: files are compared one pair at a time,\n"
                 "%-44s %12s    so the time grows with the number of files)\n",
                 "pairwise method, all files (estimated)", pairwiseFull, scale, "", "");
+    std::printf("%-44s %12.4f\n", "lines in another order: read and split only", readingShuffled);
+    std::printf("%-44s %12.4f   result %d\n", "lines in another order: CompareDataSets", comparingShuffled,
+                shuffledResult);
+    std::printf("lines in another order: cost relative to reading: %.1fx\n", comparingShuffled / readingShuffled);
     std::printf("speed-up over pairwise: %.1fx\n", pairwiseFull / comparing);
     std::printf("cost relative to reading: %.1fx\n", comparing / reading);
     if (pairwise != sliceFast) {

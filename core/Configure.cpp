@@ -123,7 +123,8 @@ void Configure(Platform& platform, std::string installFolder, std::string server
         run.adminOnly = rights == 1;
     }
 
-    run.failure = ValidationFailure(run);
+    // A failure text given by the caller stands: every step below first tests that none is set.
+    if (run.failure.empty()) run.failure = ValidationFailure(run);
     bool ready = run.serverReady && run.redirectReady;
     if (run.failure.empty() && run.transfer && ready && run.currentLocation != run.newLocation) {
         TransferData(run);

@@ -10,7 +10,8 @@ namespace orl {
 // Normalises and validates the folders, prepares the data folders on the network, moves the data
 // to the new location after backing up what lies there, writes the redirection and the server
 // settings, and reports. Asks and shows nothing. Exactly one of the two reports is non-empty on
-// return; `failureReport` must be empty on entry. The errors of the settings files (cannot open,
+// return. A non-empty `failureReport` on entry is taken as the failure: nothing is moved or
+// written, and the failure report is made of it. The errors of the settings files (cannot open,
 // cannot create) pass through uncaught, with the steps before them done.
 void Configure(Platform& platform, std::string installFolder, std::string serverFolder,
                std::string currentRedirect, std::string newRedirect, bool copySharedData,

@@ -1,5 +1,9 @@
 #include "core/DataSetComparison.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <deque>
 #include <string_view>
 #include <unordered_map>
 
@@ -15,28 +19,89 @@ struct Unmatched {
     long long first = 0, second = 0;
 };
 
+// How many more times each line stands in the first file than in the second, by the line's
+// bytes: open addressing over (hash, line, count), no allocation per line. The table is sized
+// once for the largest pair of files and reused.
+class LineCounts {
+public:
+    void Reset(size_t lines) {
+        size_t capacity = 64;
+        while (capacity < lines * 2) capacity *= 2;
+        if (capacity > slots_.size()) slots_.resize(capacity);
+        std::fill(slots_.begin(), slots_.begin() + static_cast<std::ptrdiff_t>(capacity), Slot());
+        mask_ = capacity - 1;
+    }
+    void Add(std::string_view line, long long delta) {
+        const uint64_t hash = Hash(line);
+        for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
+            Slot& slot = slots_[i];
+            if (!slot.used) {
+                slot = {hash, line, delta, true};
+                return;
+            }
+            if (slot.hash == hash && slot.line == line) {
+                slot.count += delta;
+                return;
+            }
+        }
+    }
+    template <class Visit>
+    void ForEachUnmatched(Visit visit) const {
+        for (size_t i = 0; i <= mask_; ++i) {
+            if (slots_[i].used && slots_[i].count != 0) visit(slots_[i].line, slots_[i].count);
+        }
+    }
+
+private:
+    struct Slot {
+        uint64_t hash = 0;
+        std::string_view line;
+        long long count = 0;
+        bool used = false;
+    };
+    // Eight bytes at a time, each mixed in by a multiplication: fast, and spread enough for lines.
+    static uint64_t Hash(std::string_view text) {
+        uint64_t hash = 0x9E3779B97F4A7C15ull ^ text.size();
+        size_t at = 0;
+        for (; at + 8 <= text.size(); at += 8) {
+            uint64_t chunk;
+            std::memcpy(&chunk, text.data() + at, 8);
+            hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
+            hash ^= hash >> 32;
+        }
+        uint64_t tail = 0;
+        std::memcpy(&tail, text.data() + at, text.size() - at);
+        hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+        return hash ^ (hash >> 29);
+    }
+
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
+};
+
 // Lines of two same-named files without a partner in the other. Each line pairs with at most one
 // equal line, and equality is an equivalence, so the counts are the differences of the two files'
 // counts per class of equal lines. Lines equal byte for byte are in one class without asking the
 // locale: they cancel first, cheaply, and only the lines left over need a comparison key.
-Unmatched CountUnmatched(Platform& platform, std::string_view firstText, std::string_view secondText) {
+Unmatched CountUnmatched(Platform& platform, LineCounts& counts, std::string_view firstText,
+                         std::string_view secondText) {
     if (firstText.substr(0, firstText.find('\0')) == secondText.substr(0, secondText.find('\0'))) return {};
     std::vector<std::string_view> first = SplitLines(firstText), second = SplitLines(secondText);
+    counts.Reset(first.size() + second.size());
     // Most lines stand unchanged at the same place in both files; those cancel in place.
-    std::unordered_map<std::string_view, long long> exact;
     size_t common = std::min(first.size(), second.size());
     for (size_t i = 0; i < common; ++i) {
         if (first[i] == second[i]) continue;
-        ++exact[first[i]];
-        --exact[second[i]];
+        counts.Add(first[i], 1);
+        counts.Add(second[i], -1);
     }
-    for (size_t i = common; i < first.size(); ++i) ++exact[first[i]];
-    for (size_t i = common; i < second.size(); ++i) --exact[second[i]];
+    for (size_t i = common; i < first.size(); ++i) counts.Add(first[i], 1);
+    for (size_t i = common; i < second.size(); ++i) counts.Add(second[i], -1);
 
     std::unordered_map<std::string, long long> byKey;
-    for (const auto& [line, count] : exact) {
-        if (count != 0) byKey[platform.ComparisonKey(std::string(line))] += count;
-    }
+    counts.ForEachUnmatched([&](std::string_view line, long long count) {
+        byKey[platform.ComparisonKey(std::string(line))] += count;
+    });
     Unmatched unmatched;
     for (const auto& [key, count] : byKey) {
         if (count > 0) unmatched.first += count;
@@ -45,9 +110,6 @@ Unmatched CountUnmatched(Platform& platform, std::string_view firstText, std::st
     return unmatched;
 }
 
-long long LineCount(Platform& platform, const std::string& path) {
-    return static_cast<long long>(SplitLines(ReadPeriodFile(platform, path)).size());
-}
 
 }  // namespace
 
@@ -91,26 +153,38 @@ int CompareDataSets(Platform& platform, const std::vector<std::string>& folders)
     const bool firstIsFewer = first.size() < second.size();
     std::vector<std::string>& fewer = firstIsFewer ? first : second;
     std::vector<std::string>& more = firstIsFewer ? second : first;
-    std::unordered_map<std::string, size_t> moreByName;
-    for (size_t i = 0; i < more.size(); ++i) moreByName[LastPathComponent(more[i])] = i;
+    // A file is paired at most once: on a share that tells letter case apart a folder may hold
+    // "2026-01.txt" and "2026-01.TXT", listed under one name, and each pairs with its own partner.
+    std::unordered_map<std::string, std::deque<size_t>> moreByName;
+    for (size_t i = 0; i < more.size(); ++i) moreByName[LastPathComponent(more[i])].push_back(i);
     std::vector<bool> paired(more.size(), false);
 
+    LineCounts counts;
     long long fewerCount = 0, moreCount = 0;
+    // Once each folder holds a line that the other lacks the result is settled; the files left
+    // are still opened and read, so that one that cannot be is reported as before.
+    auto settled = [&] { return fewerCount > 0 && moreCount > 0; };
     for (size_t i = fewer.size(); i-- > 0;) {
         auto partner = moreByName.find(LastPathComponent(fewer[i]));
-        if (partner == moreByName.end()) {
-            fewerCount += LineCount(platform, fewer[i]);
+        if (partner == moreByName.end() || partner->second.empty()) {
+            const std::string text = ReadPeriodFile(platform, fewer[i]);
+            if (!settled()) fewerCount += static_cast<long long>(SplitLines(text).size());
             continue;
         }
+        const size_t pair = partner->second.front();
+        partner->second.pop_front();
+        paired[pair] = true;
         std::string fewerText = ReadPeriodFile(platform, fewer[i]);
-        std::string moreText = ReadPeriodFile(platform, more[partner->second]);
-        Unmatched unmatched = CountUnmatched(platform, fewerText, moreText);
+        std::string moreText = ReadPeriodFile(platform, more[pair]);
+        if (settled()) continue;
+        Unmatched unmatched = CountUnmatched(platform, counts, fewerText, moreText);
         fewerCount += unmatched.first;
         moreCount += unmatched.second;
-        paired[partner->second] = true;
     }
     for (size_t i = more.size(); i-- > 0;) {
-        if (!paired[i]) moreCount += LineCount(platform, more[i]);
+        if (paired[i]) continue;
+        const std::string text = ReadPeriodFile(platform, more[i]);
+        if (!settled()) moreCount += static_cast<long long>(SplitLines(text).size());
     }
 
     const long long firstCount = firstIsFewer ? fewerCount : moreCount;

@@ -188,13 +188,13 @@ int Win32Platform::CompareNoCase(const std::string& a, const std::string& b) {
 }
 
 std::string Win32Platform::ComparisonKey(const std::string& text) {
+    // LCMapStringA refuses a source of length 0, which would give the empty text a key of its
+    // own; told to stop at the terminating NUL it maps the empty text too (texts hold no NUL).
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
-                            nullptr, 0);
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, nullptr, 0);
     if (size <= 0) return std::string();
     std::string key(static_cast<size_t>(size), '\0');
-    size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
-                        &key[0], size);
+    size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, &key[0], size);
     key.resize(size > 0 ? static_cast<size_t>(size) : 0);
     return key;
 }

@@ -225,5 +225,58 @@ TEST(CopyFaults, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
     EXPECT_TRUE(PeriodFiles(memory, "C:\\A").empty());
 }
 
+// A share served from a system that tells letter case apart: "2026-01.TXT" beside "2026-01.txt".
+class CaseTellingShare final : public Platform {
+public:
+    explicit CaseTellingShare(MemoryPlatform& below) : below_(below) {}
+    Access ListFolder(const std::string& folder, const std::string& pattern, std::vector<FolderEntry>& entries) override {
+        Access listed = below_.ListFolder(folder, pattern, entries);
+        if (LowerAZ(folder) == "c:\\timesheet\\data\\") entries.push_back({"2026-01.TXT", false});
+        return listed;
+    }
+    Access ReadWholeFile(const std::string& path, std::string& contents) override {
+        if (path == "c:\\timesheet\\data\\2026-01.txt" && ++reads_ == 2) return below_.ReadWholeFile("C:\\Upper", contents);
+        return below_.ReadWholeFile(path, contents);
+    }
+    PathKind Probe(const std::string& p) override { return below_.Probe(p); }
+    bool CreateFolderPath(const std::string& p) override { return below_.CreateFolderPath(p); }
+    bool CopyFileReplacing(const std::string& a, const std::string& b) override { return below_.CopyFileReplacing(a, b); }
+    Access ReadSharingWrites(const std::string& p, std::string& c) override { return below_.ReadSharingWrites(p, c); }
+    bool WriteWholeFile(const std::string& p, const std::string& c) override { return below_.WriteWholeFile(p, c); }
+    bool ReplaceFileWith(const std::string& a, const std::string& b) override { return below_.ReplaceFileWith(a, b); }
+    bool MoveFileReplacing(const std::string& a, const std::string& b) override { return below_.MoveFileReplacing(a, b); }
+    bool DeleteFileAt(const std::string& p) override { return below_.DeleteFileAt(p); }
+    std::string FullPath(const std::string& p) override { return below_.FullPath(p); }
+    int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
+    std::string ComparisonKey(const std::string& t) override { return below_.ComparisonKey(t); }
+    LocalTime Now() override { return below_.Now(); }
+    std::string EnvironmentValue(const std::string& n) override { return below_.EnvironmentValue(n); }
+
+private:
+    MemoryPlatform& below_;
+    int reads_ = 0;
+};
+
+TEST(ComparisonFaults, AFileIsPairedAtMostOnceWhereLetterCaseTellsNamesApart) {
+    MemoryPlatform memory;
+    memory.AddDrive('H');
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2026-01.txt", "a\r\n"));
+    ASSERT_TRUE(PutFile(memory, "C:\\Upper", "a\r\n"));  // what 2026-01.TXT holds
+    LayOutLocation(memory, "H:\\TimeData\\", "", {{"2026-01.txt", "a\r\n"}, {"2026-02.txt", "b\r\n"}, {"2026-03.txt", "c\r\n"}});
+    CaseTellingShare share(memory);
+    // The installation's second file finds no partner left: its line is one the share lacks.
+    EXPECT_EQ(CompareDataSets(share, {"C:\\TimeSheet", "H:\\TimeData"}), kEachHoldsMore);
+}
+
+TEST(ConfigureFaults, AFailureGivenByTheCallerLeadsStraightToTheFailureReport) {
+    MemoryPlatform memory;
+    ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\n"));
+    std::string success, failure = "Checked before";
+    Configure(memory, "C:\\TimeSheet", "", "", "", false, true, false, false, false, success, true, true, failure);
+    EXPECT_EQ(failure, "Orlagen configuration failed.\r\nChecked before");
+    EXPECT_EQ(success, "");
+    EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\n");
+}
+
 }  // namespace
 }  // namespace orl
