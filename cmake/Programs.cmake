@@ -3,6 +3,7 @@ add_library(orl_win32_front STATIC
   ${CMAKE_SOURCE_DIR}/console/Win32Display.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Application.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/FormTables.cpp
+  ${CMAKE_SOURCE_DIR}/ui/win32/ProgressWindow.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/SelectFolder.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Win32Form.cpp)
 target_include_directories(orl_win32_front PUBLIC ${CMAKE_SOURCE_DIR})
@@ -15,7 +16,7 @@ add_executable(orlconfigc ${ORL_PROGRAM_SOURCES})
 target_compile_definitions(orlconfigc PRIVATE APP_CONSOLE)
 foreach(program orlconfig orlconfigc)
   target_link_libraries(${program} PRIVATE orl_win32_front orl_ui orl_console orl_core orl_platform_win32
-                        user32 gdi32 comdlg32 shell32 ole32)
+                        user32 gdi32 comdlg32 comctl32 shell32 ole32)
 endforeach()
 # The manifest names the programs' processor architecture; windres finds it on the include path.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)

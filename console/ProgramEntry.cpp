@@ -6,6 +6,7 @@
 #include "console/ConsoleRun.h"
 #include "console/ProgramTexts.h"
 #include "console/Win32Display.h"
+#include "platform/reporting/ReportingPlatform.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/ORLConfigMain.h"
 #include "ui/ORLConfigParamInfo.h"
@@ -30,7 +31,9 @@ int RunProgram() {
     orl::Win32Form& mainWindow = application.CreateForm(orl::MainConfigFormTable());
     orl::Win32Form& redirectWindow = application.CreateForm(orl::RedirectFormTable());
     orl::Win32Form& paramInfoWindow = application.CreateForm(orl::ParamInfoFormTable());
-    orl::TMainConfigForm mainForm(platform, mainWindow, display);
+    // The window shows long work as it goes; the console run stays silent but for its report.
+    orl::ReportingPlatform reporting(platform, application.Progress());
+    orl::TMainConfigForm mainForm(reporting, mainWindow, display);
     orl::TRedirectForm redirectForm(redirectWindow, mainForm);
     orl::TParamInfoForm paramInfoForm(paramInfoWindow, display, kConsoleBuild);
     mainWindow.Bind(mainForm);

@@ -30,8 +30,10 @@ public:
     virtual void ShowModal(const std::string& form) = 0;
     // Closes this window; the main window's closing ends the program.
     virtual void Close() = 0;
-    // The wait cursor while a long operation runs.
-    virtual void ShowBusy(bool busy) = 0;
+    // Runs work that may take long (the comparison, the configuration) while the window stays
+    // responsive and shows that it is working; `step` says what is being done. Returns when the
+    // work is done and raises what it raised. The work must not touch the window.
+    virtual void RunLong(const std::string& step, const std::function<void()>& work) = 0;
     // The box in which the window loop reports an error raised by a handler: stop icon, OK,
     // the application title as its caption.
     virtual void ShowError(const std::string& message) = 0;

@@ -26,18 +26,6 @@ const char kDataAtBoth[] =
     "The utility will back up these files and copy current files to the new location\r\n"
     "Continue?";
 
-// The wait cursor for as long as the window works without asking.
-class BusyCursor {
-public:
-    explicit BusyCursor(FormView& view) : view_(view) { view_.ShowBusy(true); }
-    ~BusyCursor() { view_.ShowBusy(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    FormView& view_;
-};
-
 }  // namespace
 
 TMainConfigForm::TMainConfigForm(Platform& platform, FormView& view, OutcomeDisplay& outcome,
@@ -167,21 +155,20 @@ void TMainConfigForm::btnOKClick() {
     const std::vector<std::string> locations =
         LocationsToCompare(platform_, AddBackslash(installFolder), CurrentRedirect, NewRedirect);
     if (!locations.empty()) {
-        int comparison;
-        {
-            BusyCursor busy(view_);
-            comparison = CompareDataSets(platform_, locations);
-        }
+        int comparison = kNeitherHoldsMore;
+        view_.RunLong("Comparing the data of the two locations",
+                      [&] { comparison = CompareDataSets(platform_, locations); });
         if (!AskTransfer(comparison, transferData)) return;
     }
 
+    // Everything the configuration needs of the window is read here, before it starts.
+    const bool userAdmin = view_.Checked("rbAdminUser"), adminOnly = view_.Checked("rbAdminOnly");
     std::string successReport, failureReport;
-    {
-        BusyCursor busy(view_);
+    view_.RunLong("Configuring", [&] {
         configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),
-                   TrimControl(NewRedirect), copySharedData, transferData, false, view_.Checked("rbAdminUser"),
-                   view_.Checked("rbAdminOnly"), successReport, true, true, failureReport);
-    }
+                   TrimControl(NewRedirect), copySharedData, transferData, false, userAdmin, adminOnly, successReport,
+                   true, true, failureReport);
+    });
     outcome_.ShowOutcome(failureReport, successReport);
     if (failureReport.empty()) view_.Close();
 }

@@ -363,6 +363,19 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
         SendMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
         Check(Eventually([&] { return !IsIconic(application) && IsWindowVisible(form); }), "restored");
         Check(WindowText(application) == first, "task-bar title " + WindowText(application));
+    } else if (command == "working") {  // long work: the progress window, a changing file, answers
+        HWND progress = WaitFor("TProgressForm");
+        std::vector<HWND> labels = progress != nullptr ? Windows(progress) : std::vector<HWND>();
+        HWND file = labels.size() > 1 ? labels[1] : nullptr;
+        Check(file != nullptr, "the progress window's file");
+        Screenshot("progress-window");
+        const std::string first = WindowText(file);
+        Check(Eventually([&] { return WindowText(file) != first; }), "the file shown does not change: " + first);
+        DWORD_PTR answer = 0;
+        Check(SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) != 0,
+              "the main window did not answer within a second");
+        Check(!IsHungAppWindow(form), "the main window is reported hung");
+        std::printf("  showed %s, then %s\n", first.c_str(), WindowText(file).c_str());
     } else if (command == "exit") {
         Check(WaitForSingleObject(program.hProcess, 20000) == WAIT_OBJECT_0, "the program did not end");
         DWORD status = 0;

@@ -268,3 +268,39 @@ after_whole_session() {
     e2e_expect_status 0 || fail "console run"
     [ "$window_state" = "$(disk_state)" ] || { diff <(echo "$window_state") <(disk_state); fail "disks differ"; }
 }
+
+# A configuration long enough to watch: many period files at both locations, backed up and
+# copied while the window answers and shows what it copies.
+scenario_long_configuration() {
+    set_display 96
+    lay_out_redirected '' ''
+    python3 - "$install/Data" "$E2E_H/TimeData/Data" <<'PYTHON'
+import os, sys
+line = "2024-01-02;09:00;12:30;Brenmoor;Orlagen;Development;Coding;%06d\r\n"
+for side, folder in enumerate(sys.argv[1:]):
+    for f in range(2000):
+        with open(os.path.join(folder, "%04d-%02d.txt" % (1000 + f // 12, 1 + f % 12)), "w", newline="") as out:
+            out.write("".join(line % (n + side) for n in range(300)))
+PYTHON
+    cat <<SCRIPT
+start orlconfig.exe
+form TMainConfigForm
+click btnAdvanced
+form TRedirectForm
+click btnRemove
+click btnOK
+form TMainConfigForm
+click btnRemove
+click btnOK
+box Warning | The selected data file location has existing Orlagen data files\r\nThe utility will back up these files and copy current files to the new location\r\nContinue? | Yes
+working
+box Information | Orlagen has been configured on this machine.\r\n\r\nNo administrator rights for server data have been assigned.\r\nRedirection to "h:\\timedata\\" has been removed.\r\nData files have been copied to "${install_windows,,}" | OK
+exit 0
+SCRIPT
+}
+after_long_configuration() {
+    cmp -s "$install/Data/1100-01.txt" "$E2E_H/TimeData/Data/1100-01.txt" || fail "data not copied"
+    [ "$(ls "$install"/ORL\ Backup\ */Data | wc -l)" -ge 2000 ] || fail "no whole backup"
+    grep -q Redirect "$install/orl.ini" && fail "still redirected"
+    return 0
+}

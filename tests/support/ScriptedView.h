@@ -42,7 +42,16 @@ public:
     }
     void ShowModal(const std::string& form) override { modal.at(form)(); }
     void Close() override { ++closed; }
-    void ShowBusy(bool busy) override { busyChanges += busy ? "+" : "-"; }
+    void RunLong(const std::string&, const std::function<void()>& work) override {
+        busyChanges += "+";
+        try {
+            work();
+        } catch (...) {
+            busyChanges += "-";
+            throw;
+        }
+        busyChanges += "-";
+    }
     void ShowError(const std::string& message) override { errors.push_back(message); }
 
     struct Question {

@@ -49,6 +49,17 @@ Application::Application(const std::string& title) {
     boldFont_ = MakeFont(dpi, true);
 }
 
+Application::~Application() = default;
+
+ProgressWindow& Application::Progress() {
+    if (!progress_) {
+        char title[256] = "";
+        GetWindowTextA(window_, title, sizeof title);
+        progress_ = std::make_unique<ProgressWindow>(forms_.front()->Window(), font_, title);
+    }
+    return *progress_;
+}
+
 Win32Form& Application::CreateForm(const FormTable& table) {
     HWND owner = forms_.empty() ? window_ : forms_.front()->Window();
     forms_.push_back(std::make_unique<Win32Form>(*this, table, owner));

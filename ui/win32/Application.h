@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/ProgressWindow.h"
 #include "ui/win32/Win32Form.h"
 
 namespace orl {
@@ -15,6 +16,7 @@ namespace orl {
 class Application {
 public:
     explicit Application(const std::string& title);
+    ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -23,6 +25,8 @@ public:
     // and its closing ends the window loop; the main form owns the later ones.
     Win32Form& CreateForm(const FormTable& table);
     Win32Form& Form(const std::string& className);
+    // The progress window of long work, owned by the main form; made on first use.
+    ProgressWindow& Progress();
     // The forms' font, Tahoma 8 point at the screen's DPI, regular or bold.
     HFONT Font(bool bold) const { return bold ? boldFont_ : font_; }
 
@@ -37,6 +41,7 @@ private:
     HFONT font_;
     HFONT boldFont_;
     std::vector<std::unique_ptr<Win32Form>> forms_;
+    std::unique_ptr<ProgressWindow> progress_;
 };
 
 }  // namespace orl

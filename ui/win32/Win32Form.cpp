@@ -2,9 +2,14 @@
 
 #include <commdlg.h>
 
+#include <atomic>
+#include <exception>
+#include <thread>
+
 #include "console/ProgramTexts.h"
 #include "ui/win32/SelectFolder.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/ProgressWindow.h"
 
 namespace orl {
 
@@ -309,9 +314,52 @@ void Win32Form::Close() {
     }
 }
 
-void Win32Form::ShowBusy(bool busy) {
-    busy_ = busy;
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(busy ? 32514 : 32512)));  // IDC_WAIT, IDC_ARROW
+void Win32Form::RunLong(const std::string& step, const std::function<void()>& work) {
+    // The work runs on a thread of its own while this thread keeps every window answering; the
+    // window is disabled meanwhile, and there is no cancel: once started, the work runs to its end.
+    ProgressWindow& progress = application_.Progress();
+    progress.Begin(step);
+    busy_ = true;
+    EnableWindow(window_, FALSE);
+    std::exception_ptr error;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        try {
+            work();
+        } catch (...) {
+            error = std::current_exception();
+        }
+        done = true;
+        PostMessageA(window_, WM_NULL, 0, 0);  // wakes the loop below
+    });
+    const DWORD started = GetTickCount();
+    bool shown = false, quit = false;
+    int exitCode = 0;
+    while (!done) {
+        // Short work shows no progress window, so that the usual case does not flicker.
+        if (!shown && GetTickCount() - started >= 500) {
+            progress.Show();
+            shown = true;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = true;
+                exitCode = static_cast<int>(message.wParam);
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    worker.join();
+    progress.Hide();
+    EnableWindow(window_, TRUE);
+    SetForegroundWindow(window_);
+    busy_ = false;
+    if (quit) PostQuitMessage(exitCode);
+    if (error) std::rethrow_exception(error);
 }
 
 }  // namespace orl

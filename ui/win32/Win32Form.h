@@ -41,7 +41,7 @@ public:
     bool BrowseForFolder(const std::string& title, std::string& folder) override;
     void ShowModal(const std::string& form) override;
     void Close() override;
-    void ShowBusy(bool busy) override;
+    void RunLong(const std::string& step, const std::function<void()>& work) override;
     void ShowError(const std::string& message) override;
 
 private:
