@@ -24,8 +24,15 @@ public:
             int sides = Pick(6);  // 0: first only, 1: second only, else both
             if (sides < 2 && Pick(2) == 0) continue;  // often neither
             std::string base = Text(Pick(8));
-            if (sides != 1) memory.WriteWholeFile(std::string("C:\\First\\Data\\") + Cased(name), Vary(base));
-            if (sides != 0) memory.WriteWholeFile(std::string("C:\\Second\\Data\\") + Cased(name), Vary(base));
+            const std::pair<const char*, bool> folders[] = {{"C:\\First\\Data\\", sides != 1},
+                                                            {"C:\\Second\\Data\\", sides != 0}};
+            for (const auto& [folder, holds] : folders) {
+                if (!holds) continue;
+                const std::string path = folder + Cased(name);
+                memory.WriteWholeFile(path, Vary(base));
+                // Hidden and system period files count as any other.
+                if (Pick(4) == 0) memory.SetAttributes(path, Pick(2) == 0 ? Hidden : Hidden | System);
+            }
         }
     }
 
