@@ -274,14 +274,18 @@ after_whole_session() {
 scenario_long_configuration() {
     set_display 96
     lay_out_redirected '' ''
-    python3 - "$install/Data" "$E2E_H/TimeData/Data" <<'PYTHON'
-import os, sys
-line = "2024-01-02;09:00;12:30;Brenmoor;Orlagen;Development;Coding;%06d\r\n"
-for side, folder in enumerate(sys.argv[1:]):
-    for f in range(2000):
-        with open(os.path.join(folder, "%04d-%02d.txt" % (1000 + f // 12, 1 + f % 12)), "w", newline="") as out:
-            out.write("".join(line % (n + side) for n in range(300)))
-PYTHON
+    local side=0 folder
+    for folder in "$install/Data" "$E2E_H/TimeData/Data"; do
+        awk -v folder="$folder" -v side=$side 'BEGIN {
+            for (f = 0; f < 2000; f++) {
+                name = sprintf("%s/%04d-%02d.txt", folder, 1000 + int(f / 12), 1 + f % 12)
+                for (n = 0; n < 300; n++)
+                    printf "2024-01-02;09:00;12:30;Brenmoor;Orlagen;Development;Coding;%06d\r\n", n + side >name
+                close(name)
+            }
+        }'
+        side=1
+    done
     cat <<SCRIPT
 start orlconfig.exe
 form TMainConfigForm
