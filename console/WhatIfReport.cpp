@@ -87,7 +87,7 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
     const std::set<std::string> transient = TransientFiles(changes);
     std::vector<std::string> lines;
     std::map<std::string, Tally> backups;  // by backup folder
-    Tally copies;                           // the copies told on the last line, if they are
+    Tally copies;                          // the copies told on the last line, if they are
     for (const Change& change : changes) {
         if (transient.count(LowerAZ(change.path)) != 0) continue;
         const std::string backup = BackupFolderOf(change.path);

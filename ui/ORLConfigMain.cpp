@@ -113,27 +113,25 @@ void TMainConfigForm::btnCancelClick() { view_.Close(); }
 
 bool TMainConfigForm::AskTransfer(int comparison, bool& transferData) {
     switch (comparison) {
-    case kNeitherHoldsMore:
-        transferData = false;
-        return true;
-    case kFirstHoldsMore:
-        switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtCurrent, BoxButtons::YesNoCancel)) {
-        case BoxAnswer::Yes: return true;
-        case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
-        default: return false;
-        }
-    case kSecondHoldsMore:
-        switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtNew, BoxButtons::YesNoCancel)) {
-        case BoxAnswer::Yes: transferData = false; return true;
-        case BoxAnswer::No: return ConfirmTransfer(view_, true);
-        default: return false;
-        }
-    default:
-        switch (view_.Ask(BoxKind::Warning, kDataAtBoth, BoxButtons::YesNoCancel)) {
-        case BoxAnswer::Yes: return true;
-        case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
-        default: return false;
-        }
+        case kNeitherHoldsMore: transferData = false; return true;
+        case kFirstHoldsMore:
+            switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtCurrent, BoxButtons::YesNoCancel)) {
+                case BoxAnswer::Yes: return true;
+                case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
+                default: return false;
+            }
+        case kSecondHoldsMore:
+            switch (view_.Ask(BoxKind::Confirmation, kMoreDataAtNew, BoxButtons::YesNoCancel)) {
+                case BoxAnswer::Yes: transferData = false; return true;
+                case BoxAnswer::No: return ConfirmTransfer(view_, true);
+                default: return false;
+            }
+        default:
+            switch (view_.Ask(BoxKind::Warning, kDataAtBoth, BoxButtons::YesNoCancel)) {
+                case BoxAnswer::Yes: return true;
+                case BoxAnswer::No: transferData = false; return ConfirmTransfer(view_, false);
+                default: return false;
+            }
     }
 }
 

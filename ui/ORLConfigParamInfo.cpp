@@ -4,7 +4,9 @@
 
 namespace orl {
 
-std::vector<ControlEvent> TParamInfoForm::Events() { return {{"btnOK", [this] { btnOKClick(); }}}; }
+std::vector<ControlEvent> TParamInfoForm::Events() {
+    return {{"btnOK", [this] { btnOKClick(); }}};
+}
 
 void TParamInfoForm::FormShow() {
     view_.SetText("Memo", ProgramTitle(consoleBuild_) + "\r\n\r\n" + ShowSyntax(display_, consoleBuild_));

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/ForwardingPlatform.h"
 
 namespace orl {
 
@@ -18,12 +18,10 @@ public:
     virtual void OnActivity(FileActivity activity, const std::string& path) = 0;
 };
 
-class ReportingPlatform final : public Platform {
+class ReportingPlatform final : public ForwardingPlatform {
 public:
-    ReportingPlatform(Platform& below, ActivityListener& listener) : below_(below), listener_(listener) {}
+    ReportingPlatform(Platform& below, ActivityListener& listener) : ForwardingPlatform(below), listener_(listener) {}
 
-    PathKind Probe(const std::string& path) override { return below_.Probe(path); }
-    bool CreateFolderPath(const std::string& path) override { return below_.CreateFolderPath(path); }
     Access ListFolder(const std::string& folder, const std::string& pattern,
                       std::vector<FolderEntry>& entries) override {
         listener_.OnActivity(FileActivity::Listing, folder);
@@ -33,31 +31,12 @@ public:
         listener_.OnActivity(FileActivity::Copying, target);
         return below_.CopyFileReplacing(source, target);
     }
-    Access ReadWholeFile(const std::string& path, std::string& contents) override {
-        return below_.ReadWholeFile(path, contents);
-    }
-    Access ReadSharingWrites(const std::string& path, std::string& contents) override {
-        return below_.ReadSharingWrites(path, contents);
-    }
     bool WriteWholeFile(const std::string& path, const std::string& contents) override {
         listener_.OnActivity(FileActivity::Writing, path);
         return below_.WriteWholeFile(path, contents);
     }
-    bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override {
-        return below_.ReplaceFileWith(replaced, replacement);
-    }
-    bool MoveFileReplacing(const std::string& source, const std::string& target) override {
-        return below_.MoveFileReplacing(source, target);
-    }
-    bool DeleteFileAt(const std::string& path) override { return below_.DeleteFileAt(path); }
-    std::string FullPath(const std::string& path) override { return below_.FullPath(path); }
-    int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
-    std::string ComparisonKey(const std::string& text) override { return below_.ComparisonKey(text); }
-    LocalTime Now() override { return below_.Now(); }
-    std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
 
 private:
-    Platform& below_;
     ActivityListener& listener_;
 };
 

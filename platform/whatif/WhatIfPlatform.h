@@ -7,23 +7,23 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/ForwardingPlatform.h"
 
 namespace orl {
 
 struct Change {
     enum Kind { FolderCreated, FileCopied, FileWritten, FileDeleted };
     Kind kind = FileWritten;
-    std::string path;    // full path; a folder's without its trailing backslash
-    std::string source;  // the file copied from
+    std::string path;            // full path; a folder's without its trailing backslash
+    std::string source;          // the file copied from
     bool existedBefore = false;  // the file existed before this change
     size_t bytes = 0;            // a copied file's size
     std::string before, after;   // a file's contents before and after a write
 };
 
-class WhatIfPlatform final : public Platform {
+class WhatIfPlatform final : public ForwardingPlatform {
 public:
-    explicit WhatIfPlatform(Platform& below) : below_(below) {}
+    explicit WhatIfPlatform(Platform& below) : ForwardingPlatform(below) {}
 
     // Every change in the order made.
     const std::vector<Change>& Changes() const { return changes_; }
@@ -39,12 +39,6 @@ public:
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
-
-    std::string FullPath(const std::string& path) override { return below_.FullPath(path); }
-    int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
-    std::string ComparisonKey(const std::string& text) override { return below_.ComparisonKey(text); }
-    LocalTime Now() override { return below_.Now(); }
-    std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
 
 private:
     // What this run made of a path: a folder, a file with its contents, or nothing (deleted).
@@ -69,7 +63,6 @@ private:
                  const std::string& source = std::string());
     void Remove(const std::string& fullPath);
 
-    Platform& below_;
     std::map<std::string, Entry> entries_;
     std::vector<Change> changes_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ORLConfigUtil.h"
+#include "platform/ForwardingPlatform.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/DiskLayout.h"
 
@@ -226,9 +227,9 @@ TEST(CopyFaults, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
 }
 
 // A share served from a system that tells letter case apart: "2026-01.TXT" beside "2026-01.txt".
-class CaseTellingShare final : public Platform {
+class CaseTellingShare final : public ForwardingPlatform {
 public:
-    explicit CaseTellingShare(MemoryPlatform& below) : below_(below) {}
+    explicit CaseTellingShare(MemoryPlatform& below) : ForwardingPlatform(below) {}
     Access ListFolder(const std::string& folder, const std::string& pattern, std::vector<FolderEntry>& entries) override {
         Access listed = below_.ListFolder(folder, pattern, entries);
         if (LowerAZ(folder) == "c:\\timesheet\\data\\") entries.push_back({"2026-01.TXT", false});
@@ -238,22 +239,8 @@ public:
         if (path == "c:\\timesheet\\data\\2026-01.txt" && ++reads_ == 2) return below_.ReadWholeFile("C:\\Upper", contents);
         return below_.ReadWholeFile(path, contents);
     }
-    PathKind Probe(const std::string& p) override { return below_.Probe(p); }
-    bool CreateFolderPath(const std::string& p) override { return below_.CreateFolderPath(p); }
-    bool CopyFileReplacing(const std::string& a, const std::string& b) override { return below_.CopyFileReplacing(a, b); }
-    Access ReadSharingWrites(const std::string& p, std::string& c) override { return below_.ReadSharingWrites(p, c); }
-    bool WriteWholeFile(const std::string& p, const std::string& c) override { return below_.WriteWholeFile(p, c); }
-    bool ReplaceFileWith(const std::string& a, const std::string& b) override { return below_.ReplaceFileWith(a, b); }
-    bool MoveFileReplacing(const std::string& a, const std::string& b) override { return below_.MoveFileReplacing(a, b); }
-    bool DeleteFileAt(const std::string& p) override { return below_.DeleteFileAt(p); }
-    std::string FullPath(const std::string& p) override { return below_.FullPath(p); }
-    int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
-    std::string ComparisonKey(const std::string& t) override { return below_.ComparisonKey(t); }
-    LocalTime Now() override { return below_.Now(); }
-    std::string EnvironmentValue(const std::string& n) override { return below_.EnvironmentValue(n); }
 
 private:
-    MemoryPlatform& below_;
     int reads_ = 0;
 };
 

@@ -43,8 +43,8 @@ TEST(RedirectDialog, OnlyOkStoresTheFolderAndEveryShowingStartsFromTheMainWindow
     };
     mainForm.btnAdvancedClick();
     EXPECT_EQ(mainForm.NewRedirect, "H:\\Old\\");
-    EXPECT_EQ(dialogView.browsed, std::vector<std::string>{
-                                      "Locate a network directory the user will be redirected to | H:\\Old\\"});
+    EXPECT_EQ(dialogView.browsed,
+              std::vector<std::string>{"Locate a network directory the user will be redirected to | H:\\Old\\"});
     // A cancelled picker changes nothing; Remove then OK empties the redirection.
     person = [&] {
         EXPECT_EQ(dialogView.texts["txtRedirectFolder"], "H:\\Old\\");
@@ -81,8 +81,8 @@ TEST(ParamInfoDialog, ShowsTheTitleAndSyntaxAfreshAtEveryShowing) {
         dialog.FormShow();
         dialog.FormShow();
         EXPECT_EQ(view.texts["Memo"], expected);
-        EXPECT_EQ(view.texts["Memo"].substr(0, 47), consoleBuild ? "Orlagen - Workgroup Configuration Version 3.0 (" :
-                                                                   "Orlagen - Workgroup Configuration Version 3.0\r\n");
+        EXPECT_EQ(view.texts["Memo"].substr(0, 47), consoleBuild ? "Orlagen - Workgroup Configuration Version 3.0 ("
+                                                                 : "Orlagen - Workgroup Configuration Version 3.0\r\n");
         EXPECT_EQ(display.written, SyntaxText(consoleBuild) + SyntaxText(consoleBuild));  // passed on each time
         dialog.btnOKClick();
         EXPECT_EQ(view.closed, 1);

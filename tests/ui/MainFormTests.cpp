@@ -46,7 +46,10 @@ protected:
                             std::to_string(transfer) + std::to_string(keepRights) + std::to_string(userAdmin) +
                             std::to_string(adminOnly) + "|" + success + "|" + std::to_string(reportServer) +
                             std::to_string(reportRights) + "|" + failure);
-            if (failWith.empty()) success = "done"; else failure = failWith;
+            if (failWith.empty())
+                success = "done";
+            else
+                failure = failWith;
         };
         form = real ? std::make_unique<TMainConfigForm>(disk, view, display)
                     : std::make_unique<TMainConfigForm>(disk, view, display, record);
@@ -75,9 +78,11 @@ TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState
     disk.CreateFolderPath("S:\\Team\\");
     for (const auto& [level, checked] : levels) {
         // The redirected file is the effective one: the installation's own server keys do not count.
-        PutFile(disk, std::string(kInstall) + "orl.ini", "[Setup]\r\nRedirect=H:\\Mine\r\n[Server]\r\nServerAdmin=2\r\n");
-        PutFile(disk, "H:\\Mine\\orl.ini",
-                std::string("[Server]\r\nServerPath=  S:\\Team \r\n") + (*level ? "ServerAdmin=" : "") + level + "\r\n");
+        PutFile(disk, std::string(kInstall) + "orl.ini",
+                "[Setup]\r\nRedirect=H:\\Mine\r\n[Server]\r\nServerAdmin=2\r\n");
+        PutFile(
+            disk, "H:\\Mine\\orl.ini",
+            std::string("[Server]\r\nServerPath=  S:\\Team \r\n") + (*level ? "ServerAdmin=" : "") + level + "\r\n");
         Form().FormShow();
         EXPECT_EQ(view.texts["txtInstallFolder"], kInstall);
         EXPECT_EQ(form->CurrentRedirect, "H:\\Mine\\");
@@ -123,7 +128,6 @@ TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState
     EXPECT_EQ(form->NewRedirect, "H:\\Mine\\");
     EXPECT_EQ(view.texts["lblExeLocated1"], "Orlagen data files HAVE BEEN FOUND at a standard location.");
 }
-
 
 TEST_F(MainFormTest, ConfigureAsksTheQuestionsThenConfiguresOnceWithTheAnswers) {
     const char* const current = "The current Orlagen file location appear";

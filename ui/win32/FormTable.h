@@ -22,7 +22,7 @@ enum ControlStyle : unsigned {
 struct ControlRow {
     const char* name;
     ControlKind kind;
-    const char* parent;  // the panel that holds the control, or nullptr for the window itself
+    const char* parent;            // the panel that holds the control, or nullptr for the window itself
     int left, top, width, height;  // a width of 0 sizes a label to its text
     const char* text;
     unsigned style;
@@ -32,7 +32,7 @@ struct FormTable {
     const char* className;
     const char* caption;
     int clientWidth, clientHeight;
-    bool dialogBorder;  // a dialog's frame; otherwise a main window's fixed single border
+    bool dialogBorder;           // a dialog's frame; otherwise a main window's fixed single border
     const ControlRow* controls;  // in tab order
     size_t controlCount;
 };

@@ -8,8 +8,8 @@ using K = ControlKind;
 
 const ControlRow kMainConfigControls[] = {
     {"Panel3", K::Panel, nullptr, 10, 9, 519, 114, "", kPlain},
-    {"lblExeLocated1", K::Label, "Panel3", 10, 8, 471, 17,
-     "Orlagen data files HAVE BEEN FOUND at a standard location.", kBold | kWordWrap},
+    {"lblExeLocated1", K::Label, "Panel3", 10, 8, 471, 17, "Orlagen data files HAVE BEEN FOUND at a standard location.",
+     kBold | kWordWrap},
     {"lblExeLocated2", K::Label, "Panel3", 10, 21, 495, 17,
      "Click \"Browse\" to locate and configure a different installation (find 'orl.inf').", kWordWrap},
     {"txtInstallFolder", K::FolderField, "Panel3", 10, 40, 415, 32, "", kPlain},
@@ -77,7 +77,7 @@ const ControlRow kParamInfoControls[] = {
 
 template <size_t N>
 FormTable Form(const char* className, const char* caption, int width, int height, bool dialog,
-              const ControlRow (&controls)[N]) {
+               const ControlRow (&controls)[N]) {
     return {className, caption, width, height, dialog, controls, N};
 }
 
@@ -85,7 +85,7 @@ FormTable Form(const char* className, const char* caption, int width, int height
 
 const FormTable& MainConfigFormTable() {
     static const FormTable form = Form("TMainConfigForm", "Orlagen - Workgroup, Data and Administrator Configuration",
-                                      537, 412, false, kMainConfigControls);
+                                       537, 412, false, kMainConfigControls);
     return form;
 }
 

@@ -87,8 +87,8 @@ void ProgressWindow::Show() {
     GetWindowRect(owner_, &owner);
     GetWindowRect(window_, &own);
     const int width = own.right - own.left, height = own.bottom - own.top;
-    SetWindowPos(window_, HWND_TOP, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
-                 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetWindowPos(window_, HWND_TOP, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2, 0,
+                 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SendMessageA(bar_, PBM_SETMARQUEE, TRUE, 30);  // the amount of work is not known beforehand
 }
 

@@ -66,18 +66,20 @@ struct WindowKind {
 WindowKind KindOf(const ControlRow& control) {
     const DWORD tabStop = (control.style & kTabStop) ? WS_TABSTOP : 0;
     switch (control.kind) {
-    case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
-    case ControlKind::Label:
-        return {"STATIC", static_cast<DWORD>(SS_NOPREFIX | ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)),
-                0};
-    case ControlKind::FolderField: return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::Button:
-        return {"BUTTON", static_cast<DWORD>(WS_TABSTOP | ((control.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
-                0};
-    case ControlKind::RadioButton:
-        return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | ((control.style & kGroupStart) ? WS_TABSTOP : 0)), 0};
-    case ControlKind::Bevel: return {kBevelClass, 0, 0};
-    case ControlKind::Memo: return {"EDIT", ES_MULTILINE | ES_READONLY | tabStop, WS_EX_CLIENTEDGE};
+        case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
+        case ControlKind::Label:
+            return {"STATIC",
+                    static_cast<DWORD>(SS_NOPREFIX | ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)), 0};
+        case ControlKind::FolderField: return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Button:
+            return {"BUTTON",
+                    static_cast<DWORD>(WS_TABSTOP | ((control.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
+                    0};
+        case ControlKind::RadioButton:
+            return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | ((control.style & kGroupStart) ? WS_TABSTOP : 0)),
+                    0};
+        case ControlKind::Bevel: return {kBevelClass, 0, 0};
+        case ControlKind::Memo: return {"EDIT", ES_MULTILINE | ES_READONLY | tabStop, WS_EX_CLIENTEDGE};
     }
     return {"STATIC", 0, 0};
 }
@@ -110,7 +112,7 @@ Win32Form::Win32Form(Application& application, const FormTable& table, HWND owne
     dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const DWORD style = table.dialogBorder ? WS_POPUP | WS_CAPTION | WS_SYSMENU
-                                          : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+                                           : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const DWORD extendedStyle = WS_EX_CONTROLPARENT | (table.dialogBorder ? WS_EX_DLGMODALFRAME : 0);
     RECT frame = {0, 0, Scale(table.clientWidth), Scale(table.clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
@@ -128,10 +130,11 @@ void Win32Form::CreateControls() {
         const ControlRow& control = table_.controls[row];
         const WindowKind kind = KindOf(control);
         HWND parent = control.parent != nullptr ? Control(control.parent) : window_;
-        HWND created = CreateWindowExA(
-            kind.extendedStyle, kind.windowClass, control.text, WS_CHILD | WS_VISIBLE | GroupStyle(control) | kind.style,
-            Scale(control.left), Scale(control.top), Scale(control.width), Scale(control.height), parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))), GetModuleHandleA(nullptr), nullptr);
+        HWND created = CreateWindowExA(kind.extendedStyle, kind.windowClass, control.text,
+                                       WS_CHILD | WS_VISIBLE | GroupStyle(control) | kind.style, Scale(control.left),
+                                       Scale(control.top), Scale(control.width), Scale(control.height), parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))),
+                                       GetModuleHandleA(nullptr), nullptr);
         SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
         if (control.width == 0) FitToText(created);
         controls_[control.name] = created;
@@ -192,38 +195,38 @@ LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, 
 
 LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) Click(LOWORD(wParam));
-        return 0;
-    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_SETCURSOR:
-        if (!busy_) break;
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
-        return TRUE;
-    case WM_SYSCOMMAND:
-        // The main form minimises with the application's window, which carries the task-bar button.
-        if ((wParam & 0xFFF0) == SC_MINIMIZE && !modal_) {
-            SendMessageA(application_.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) Click(LOWORD(wParam));
             return 0;
-        }
-        break;
-    case WM_ACTIVATE:
-        // As dialogs do: the control that had the keyboard focus gets it back when the window is
-        // active again, after a message box or the folder browser.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
-        } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-            SetFocus(lastFocus_);
+        case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_SETCURSOR:
+            if (!busy_) break;
+            SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+            return TRUE;
+        case WM_SYSCOMMAND:
+            // The main form minimises with the application's window, which carries the task-bar button.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE && !modal_) {
+                SendMessageA(application_.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            // As dialogs do: the control that had the keyboard focus gets it back when the window is
+            // active again, after a message box or the folder browser.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            Close();  // closing a window is cancelling it: nothing is written
             return 0;
-        }
-        break;
-    case WM_CLOSE:
-        Close();  // closing a window is cancelling it: nothing is written
-        return 0;
-    case WM_DESTROY:
-        if (!modal_) PostQuitMessage(0);
-        return 0;
+        case WM_DESTROY:
+            if (!modal_) PostQuitMessage(0);
+            return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -267,10 +270,10 @@ bool Win32Form::Enabled(const std::string& control) { return IsWindowEnabled(Con
 
 BoxAnswer Win32Form::Ask(BoxKind kind, const std::string& text, BoxButtons buttons) {
     switch (MessageBoxA(window_, text.c_str(), BoxCaption(kind), BoxStyle(kind, buttons))) {
-    case IDOK: return BoxAnswer::Ok;
-    case IDYES: return BoxAnswer::Yes;
-    case IDNO: return BoxAnswer::No;
-    default: return BoxAnswer::Cancel;
+        case IDOK: return BoxAnswer::Ok;
+        case IDYES: return BoxAnswer::Yes;
+        case IDNO: return BoxAnswer::No;
+        default: return BoxAnswer::Cancel;
     }
 }
 

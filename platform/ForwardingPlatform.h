@@ -1,0 +1,48 @@
+// A platform that hands every operation to another one: the base of the realisations that
+// change or watch a few operations of a platform below and pass the rest through.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace orl {
+
+class ForwardingPlatform : public Platform {
+public:
+    explicit ForwardingPlatform(Platform& below) : below_(below) {}
+
+    PathKind Probe(const std::string& path) override { return below_.Probe(path); }
+    bool CreateFolderPath(const std::string& path) override { return below_.CreateFolderPath(path); }
+    Access ListFolder(const std::string& folder, const std::string& pattern,
+                      std::vector<FolderEntry>& entries) override {
+        return below_.ListFolder(folder, pattern, entries);
+    }
+    bool CopyFileReplacing(const std::string& source, const std::string& target) override {
+        return below_.CopyFileReplacing(source, target);
+    }
+    Access ReadWholeFile(const std::string& path, std::string& contents) override {
+        return below_.ReadWholeFile(path, contents);
+    }
+    Access ReadSharingWrites(const std::string& path, std::string& contents) override {
+        return below_.ReadSharingWrites(path, contents);
+    }
+    bool WriteWholeFile(const std::string& path, const std::string& contents) override {
+        return below_.WriteWholeFile(path, contents);
+    }
+    bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override {
+        return below_.ReplaceFileWith(replaced, replacement);
+    }
+    bool MoveFileReplacing(const std::string& source, const std::string& target) override {
+        return below_.MoveFileReplacing(source, target);
+    }
+    bool DeleteFileAt(const std::string& path) override { return below_.DeleteFileAt(path); }
+    std::string FullPath(const std::string& path) override { return below_.FullPath(path); }
+    int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
+    std::string ComparisonKey(const std::string& text) override { return below_.ComparisonKey(text); }
+    LocalTime Now() override { return below_.Now(); }
+    std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
+
+protected:
+    Platform& below_;
+};
+
+}  // namespace orl
