@@ -1,7 +1,7 @@
 #!/bin/bash
 # orlconfigc.exe under Wine on real disk with real faults: a full disk (a small tmpfs mounted
 # over the new location; needs root) during each kind of copy, a file in the way of a data
-# folder. Nothing is left cut, and the installation is
+# folder, a data folder that cannot be listed. Nothing is left cut, and the installation is
 # never pointed at a location its data did not reach.
 #   fault_test.sh CASE
 set -eu
@@ -76,6 +76,16 @@ data_in_the_way)
     e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
     e2e_expect_status 2
     e2e_expect_output 'Orlagen configuration failed.\r\nThe network directory "h:\\timedata\\" (or a sub-directory) could not be created.\r\n'
+    expect_not_redirected ;;
+unlistable)
+    # A data folder that exists but cannot be listed: here a link that leads back to itself.
+    lay_out "$install" 2000 2000
+    lay_out "$E2E_H/TimeData" 2000 2000
+    rm -rf "$E2E_H/TimeData/Data" && ln -s Data "$E2E_H/TimeData/Data"
+    e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
+    cat "$E2E_OUT"
+    e2e_expect_status 1
+    e2e_expect_output 'Cannot open file h:\\timedata\\data\\\r\n'
     expect_not_redirected ;;
 *)
     fail "no case $case_name" ;;
