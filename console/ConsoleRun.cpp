@@ -68,7 +68,7 @@ Outcome ConfigureAsAsked(Platform& platform, const CommandLineSettings& settings
 Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings) {
     WhatIfPlatform whatIf(platform);
     Outcome outcome = ConfigureAsAsked(whatIf, settings);
-    const std::string server = settings.serverFolder.empty() ? "" : LowerAZ(AddBackslash(settings.serverFolder));
+    const std::string server = NormalisedFolder(settings.serverFolder);
     std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
     report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes(), server));
     return outcome;

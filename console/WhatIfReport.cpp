@@ -11,12 +11,10 @@ namespace orl {
 
 namespace {
 
-std::string Folder(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
-
 // The location a file belongs to: the folder that holds its "Data" folder, or its own folder.
 std::string LocationOf(const std::string& path) {
     const size_t data = LowerAZ(path).rfind("\\data\\");
-    return data != std::string::npos ? path.substr(0, data + 1) : Folder(path);
+    return data != std::string::npos ? path.substr(0, data + 1) : FolderPart(path);
 }
 
 // The backup folder that holds the path, or empty.
@@ -95,7 +93,7 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
             if (backup.empty()) {
                 lines.push_back("create folder " + change.path + "\\");
             } else if (backup == change.path + "\\") {
-                backups[backup] = {lines.size(), "back up " + Folder(change.path) + " into " + backup + ": "};
+                backups[backup] = {lines.size(), "back up " + FolderPart(change.path) + " into " + backup + ": "};
                 lines.push_back(backups[backup].Text());
             }
         } else if (change.kind == Change::FileCopied && backups.count(backup) != 0) {

@@ -19,8 +19,6 @@ struct ConfigureRun {
     std::string& failure;  // the one failure reason; empty while none has occurred
 };
 
-std::string Normalised(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }
-
 std::string ValidationFailure(const ConfigureRun& run) {
     if (run.install.empty()) return "Installation path is required";
     if (run.install == run.server) return "Installation and server paths must be different";
@@ -104,9 +102,9 @@ void Configure(Platform& platform, std::string installFolder, std::string server
                std::string& failureReport) {
     successReport.clear();
     if (serverFolder.empty()) keepRights = userAdmin = adminOnly = copySharedData = false;
-    ConfigureRun run{platform, Normalised(installFolder), Normalised(serverFolder), Normalised(currentRedirect),
-                     Normalised(newRedirect), copySharedData, transferData, userAdmin, adminOnly,
-                     false, false, "", "", "", failureReport};
+    ConfigureRun run{platform, NormalisedFolder(installFolder), NormalisedFolder(serverFolder),
+                     NormalisedFolder(currentRedirect), NormalisedFolder(newRedirect), copySharedData,
+                     transferData, userAdmin, adminOnly, false, false, "", "", "", failureReport};
 
     // The network folders are prepared before anything is validated, so a rejected call may
     // still leave them created.

@@ -72,15 +72,19 @@ bool EnsureDataFolder(Platform& platform, const std::string& folder) {
     return platform.CreateFolderPath(DataFolder(folder));
 }
 
-bool IsTemporaryFileName(const std::string& name) {
+std::string WithoutTemporarySuffix(const std::string& name) {
     const std::string lower = LowerAZ(name);
     for (const std::string suffix : {kSavingSuffix, kCopyingSuffix}) {
         if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0) {
-            return true;
+            return name.substr(0, name.size() - suffix.size());
         }
     }
-    return false;
+    return name;
 }
+
+std::string NormalisedFolder(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }
+
+bool IsTemporaryFileName(const std::string& name) { return WithoutTemporarySuffix(name) != name; }
 
 bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target) {
     // CopyFileA writes its target in place: a full disk or a killed process would leave it cut.

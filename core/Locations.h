@@ -11,6 +11,9 @@ namespace orl {
 std::string AddBackslash(const std::string& folder);
 // The text without one trailing backslash, if it ends in one.
 std::string RemoveBackslash(const std::string& folder);
+// The normalised form of a folder: its normal form with the letters A to Z lowered, as the
+// configuration compares folders and writes them into settings files and reports.
+std::string NormalisedFolder(const std::string& folder);
 // The folder's data folder, "Data\" in it ("Data\" alone for an empty folder).
 std::string DataFolder(const std::string& folder);
 
@@ -33,6 +36,8 @@ bool EnsureDataFolder(Platform& platform, const std::string& folder);
 inline const char kSavingSuffix[] = ".saving";
 inline const char kCopyingSuffix[] = ".copying";
 bool IsTemporaryFileName(const std::string& name);
+// The name without a temporary file's suffix; other names as they are.
+std::string WithoutTemporarySuffix(const std::string& name);
 
 // Copies one file whole or not at all: to a temporary file beside the target, then into its place
 // in one step. When it fails the target is as it was and no temporary file is left.

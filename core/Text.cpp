@@ -17,6 +17,8 @@ std::string TrimControl(const std::string& text) {
     return text.substr(first, last - first);
 }
 
+std::string FolderPart(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
+
 std::string LastPathComponent(const std::string& path) {
     size_t cut = path.find_last_of("\\:");
     return cut == std::string::npos ? path : path.substr(cut + 1);

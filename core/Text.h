@@ -16,6 +16,8 @@ std::string TrimControl(const std::string& text);
 
 // The last component of a path: the text after its last "\" or ":", or the whole text.
 std::string LastPathComponent(const std::string& path);
+// The path up to and including its last "\" (empty when it has none).
+std::string FolderPart(const std::string& path);
 
 // The lines of a text file's contents: the text ends at its first NUL; lines end at CR LF, a
 // lone CR or a lone LF; a final line end adds no line. The views point into `text`.

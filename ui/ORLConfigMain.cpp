@@ -79,7 +79,7 @@ void TMainConfigForm::RefreshStatus() {
 void TMainConfigForm::btnBrowseInstallClick() {
     std::string chosenFile;
     if (!view_.OpenFile(view_.Text("txtInstallFolder"), chosenFile)) return;
-    const std::string folder = chosenFile.substr(0, chosenFile.find_last_of('\\') + 1);
+    const std::string folder = FolderPart(chosenFile);
     if (!IsInstallFolder(platform_, folder)) {
         view_.Ask(BoxKind::Error, "The selected location does not contain a valid Orlagen installation",
                   BoxButtons::Ok);

@@ -4,6 +4,12 @@
 user=$(basename "$(dirname "$(dirname "$appdata")")")
 install_windows="C:\\users\\$user\\AppData\\Roaming\\Brenmoor\\Orlagen\\"
 main_caption='Orlagen - Workgroup, Data and Administrator Configuration'
+# The driver's lines that remove the redirection in the redirection dialog.
+remove_redirection='click btnAdvanced
+form TRedirectForm
+click btnRemove
+click btnOK
+form TMainConfigForm'
 
 # An installation redirected to H:\TimeData, whose settings name the server S:\Workgroup with
 # user administrator rights.
@@ -129,11 +135,7 @@ scenario_held_open() {
     cat <<SCRIPT
 start orlconfigc.exe
 form TMainConfigForm
-click btnAdvanced
-form TRedirectForm
-click btnRemove
-click btnOK
-form TMainConfigForm
+$remove_redirection
 click btnOK
 box Confirm | Do you want to copy Client/Project/Category/Activity files from this machine for the shared data? | No
 box ORL - Workgroup Configuration | Cannot open file h:\\timedata\\data\\2024-01.txt. | OK | error-box
@@ -289,11 +291,7 @@ scenario_long_configuration() {
     cat <<SCRIPT
 start orlconfig.exe
 form TMainConfigForm
-click btnAdvanced
-form TRedirectForm
-click btnRemove
-click btnOK
-form TMainConfigForm
+$remove_redirection
 click btnRemove
 click btnOK
 box Warning | The selected data file location has existing Orlagen data files\r\nThe utility will back up these files and copy current files to the new location\r\nContinue? | Yes

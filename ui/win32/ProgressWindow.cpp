@@ -23,16 +23,6 @@ std::string StepOf(FileActivity activity, const std::string& path, const std::st
     return workStep;
 }
 
-// The file's name as the person knows it, without this program's temporary suffix.
-std::string ShownName(std::string path) {
-    for (const std::string suffix : {kSavingSuffix, kCopyingSuffix}) {
-        if (path.size() > suffix.size() && LowerAZ(path.substr(path.size() - suffix.size())) == suffix) {
-            path.resize(path.size() - suffix.size());
-        }
-    }
-    return path;
-}
-
 }  // namespace
 
 ProgressWindow::ProgressWindow(HWND owner, HFONT font, const std::string& caption) : owner_(owner) {
@@ -99,7 +89,7 @@ void ProgressWindow::Hide() {
 
 void ProgressWindow::Show(FileActivity activity, const std::string& path) {
     SetWindowTextA(step_, StepOf(activity, path, workStep_).c_str());
-    SetWindowTextA(file_, ShownName(path).c_str());
+    SetWindowTextA(file_, WithoutTemporarySuffix(path).c_str());  // the name the person knows
 }
 
 LRESULT CALLBACK ProgressWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

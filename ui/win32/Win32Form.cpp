@@ -136,7 +136,10 @@ void Win32Form::CreateControls() {
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))),
                                        GetModuleHandleA(nullptr), nullptr);
         SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
-        if (control.width == 0) FitToText(created);
+        if (control.width == 0) {
+            sizedToText_.insert(created);
+            FitToText(created);
+        }
         controls_[control.name] = created;
     }
 }
@@ -244,9 +247,7 @@ void Win32Form::Click(int controlId) {
 void Win32Form::SetText(const std::string& control, const std::string& text) {
     HWND window = Control(control);
     SetWindowTextA(window, text.c_str());
-    for (size_t row = 0; row < table_.controlCount; ++row) {
-        if (control == table_.controls[row].name && table_.controls[row].width == 0) FitToText(window);
-    }
+    if (sizedToText_.count(window) != 0) FitToText(window);
 }
 
 std::string Win32Form::Text(const std::string& control) {

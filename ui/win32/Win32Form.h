@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "ui/FormView.h"
@@ -59,6 +60,7 @@ private:
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::map<std::string, HWND> controls_;
+    std::set<HWND> sizedToText_;  // labels of no width in the table grow and shrink with their text
     FormLogic* logic_ = nullptr;
     bool modal_ = false;
     bool closed_ = false;
