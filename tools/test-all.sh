@@ -7,13 +7,13 @@ cd "$(dirname "$0")/.."
 tools/install-packages.sh || exit 1
 
 # The Wine tiers run the 32-bit programs, the ones shipped, wherever the machine can run 32-bit
-# code; the 64-bit build then runs its unit suite only. A kernel without 32-bit emulation cannot
-# start the 32-bit Wine: there the tiers run the 64-bit programs, built from the same sources,
-# and the 32-bit ones are built and checked as images.
+# code, natively or through the emulator that install-packages.sh sets up; the 64-bit build then
+# runs its unit suite only. Where neither works, the tiers run the 64-bit programs, built from the
+# same sources, and the 32-bit ones are built and checked as images.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     tiers=windows; unit_only=windows-x64
 else
-    echo "This machine cannot run 32-bit programs (no 32-bit emulation in its kernel):"
+    echo "This machine cannot run 32-bit programs:"
     echo "the Wine tiers run the 64-bit build; the 32-bit programs are built and checked as images."
     tiers=windows-x64; unit_only=windows
 fi

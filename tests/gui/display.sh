@@ -2,11 +2,15 @@
 # the calling script inside a fresh Xvfb display and leaves with its status; inside, drops the
 # marker argument. A Wine server started without that display would serve the run badly, so the
 # run starts with none and leaves none behind.
-if [ "${1:-}" != --inside-display ]; then
+stop_wine() {
     WINEPREFIX="$E2E_PREFIX" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    WINEPREFIX="$E2E_PREFIX" /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+}
+if [ "${1:-}" != --inside-display ]; then
+    stop_wine
     status=0
     xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-display "$@" || status=$?
-    WINEPREFIX="$E2E_PREFIX" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    stop_wine
     exit $status
 fi
 shift

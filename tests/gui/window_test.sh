@@ -12,11 +12,14 @@ e2e_begin "window-$scenario"
 shots="$BUILD_DIR/gui-screenshots"
 mkdir -p "$shots"
 
-# set_display DPI: Wine's virtual desktop, and the screen's pixels per inch.
+# set_display DPI: Wine's virtual desktop, and the screen's pixels per inch. The desktop is made
+# by the first program that needs one, possibly reg itself, before the settings are in: Wine is
+# stopped afterwards so that the next program makes it anew with them.
 set_display() {
     "$WINE_RUN" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
     "$WINE_RUN" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
     "$WINE_RUN" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    stop_wine
 }
 
 # The default installation of the prefix's user, which the window shows first.
