@@ -32,7 +32,7 @@ public:
         mask_ = capacity - 1;
     }
     void Add(std::string_view line, long long delta) {
-        const uint64_t hash = Hash(line);
+        const size_t hash = Hash(line);
         for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
             Slot& slot = slots_[i];
             if (!slot.used) {
@@ -54,25 +54,31 @@ public:
 
 private:
     struct Slot {
-        uint64_t hash = 0;
+        size_t hash = 0;
         std::string_view line;
         long long count = 0;
         bool used = false;
     };
-    // Eight bytes at a time, each mixed in by a multiplication: fast, and spread enough for lines.
-    static uint64_t Hash(std::string_view text) {
-        uint64_t hash = 0x9E3779B97F4A7C15ull ^ text.size();
+    // A machine word at a time, each mixed in by a multiplication of the machine's own width (a
+    // 64-bit one costs three on a 32-bit processor): fast, and spread enough for lines.
+    static size_t Hash(std::string_view text) {
+        constexpr bool wide = sizeof(size_t) == 8;
+        constexpr size_t seed = wide ? size_t(0x9E3779B97F4A7C15ull) : size_t(0x9E3779B9u);
+        constexpr size_t mix = wide ? size_t(0xFF51AFD7ED558CCDull) : size_t(0x85EBCA6Bu);
+        constexpr size_t last = wide ? size_t(0xC4CEB9FE1A85EC53ull) : size_t(0xC2B2AE35u);
+        constexpr unsigned half = sizeof(size_t) * 4;
+        size_t hash = seed ^ text.size();
         size_t at = 0;
-        for (; at + 8 <= text.size(); at += 8) {
-            uint64_t chunk;
-            std::memcpy(&chunk, text.data() + at, 8);
-            hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
-            hash ^= hash >> 32;
+        for (; at + sizeof(size_t) <= text.size(); at += sizeof(size_t)) {
+            size_t chunk;
+            std::memcpy(&chunk, text.data() + at, sizeof chunk);
+            hash = (hash ^ chunk) * mix;
+            hash ^= hash >> half;
         }
-        uint64_t tail = 0;
+        size_t tail = 0;
         std::memcpy(&tail, text.data() + at, text.size() - at);
-        hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
-        return hash ^ (hash >> 29);
+        hash = (hash ^ tail) * last;
+        return hash ^ (hash >> (half - 3));
     }
 
     std::vector<Slot> slots_;
