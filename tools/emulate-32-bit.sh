@@ -20,8 +20,8 @@ fetch_emulator() {
     local work; work=$(mktemp -d)
     mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
     echo "deb [arch=amd64] http://deb.debian.org/debian $suite main" >"$work/sources.list"
-    local apt=(apt-get -q -o APT::Sandbox::User=root -o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
-               -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache")
+    local apt=(apt-get -q -o APT::Sandbox::User=root -o Dir::Etc::SourceList="$work/sources.list"
+               -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache")
     "${apt[@]}" update >/dev/null &&
         (cd "$work" && "${apt[@]}" download "qemu-user/$suite" >/dev/null) &&
         dpkg-deb -x "$work"/qemu-user_*.deb "$work/root" &&
