@@ -6,6 +6,13 @@
 
 namespace orl {
 
+bool BrowseIntoText(FormView& view, const std::string& control, const std::string& title) {
+    std::string folder = view.Text(control);
+    if (!view.BrowseForFolder(title, folder)) return false;
+    view.SetText(control, folder);
+    return true;
+}
+
 void RunHandler(FormView& view, const std::function<void()>& handler) {
     try {
         handler();

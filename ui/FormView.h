@@ -52,6 +52,10 @@ public:
     virtual std::vector<ControlEvent> Events() = 0;
 };
 
+// The folder browser started from the folder in a text control, the choice put back there;
+// false, and the control as it was, when nothing was chosen.
+bool BrowseIntoText(FormView& view, const std::string& control, const std::string& title);
+
 // Runs a handler as the window loop does: an error it raises ends it where it stands and is
 // shown in the error box, with a full stop appended when its last character sorts after ".".
 void RunHandler(FormView& view, const std::function<void()>& handler);

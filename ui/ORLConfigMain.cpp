@@ -96,10 +96,7 @@ void TMainConfigForm::btnAdvancedClick() {
 }
 
 void TMainConfigForm::btnBrowseServerClick() {
-    std::string folder = view_.Text("txtServerFolder");
-    if (!view_.BrowseForFolder("Locate a network directory for Orlagen", folder)) return;
-    view_.SetText("txtServerFolder", folder);
-    RefreshStatus();
+    if (BrowseIntoText(view_, "txtServerFolder", "Locate a network directory for Orlagen")) RefreshStatus();
 }
 
 void TMainConfigForm::btnRemoveClick() {

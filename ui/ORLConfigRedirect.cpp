@@ -21,10 +21,9 @@ void TRedirectForm::RefreshRemoveButton() {
 }
 
 void TRedirectForm::btnBrowseRedirectClick() {
-    std::string folder = view_.Text("txtRedirectFolder");
-    if (!view_.BrowseForFolder("Locate a network directory the user will be redirected to", folder)) return;
-    view_.SetText("txtRedirectFolder", folder);
-    RefreshRemoveButton();
+    if (BrowseIntoText(view_, "txtRedirectFolder", "Locate a network directory the user will be redirected to")) {
+        RefreshRemoveButton();
+    }
 }
 
 void TRedirectForm::btnRemoveClick() {

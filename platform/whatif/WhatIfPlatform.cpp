@@ -4,11 +4,12 @@
 
 namespace orl {
 
-std::string WhatIfPlatform::Full(const std::string& path) {
-    std::string full = below_.FullPath(path);
-    while (full.size() > 3 && full.back() == '\\') full.pop_back();
-    return full;
+std::string WhatIfPlatform::WithoutTrailingSlash(std::string path) {
+    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return path;
 }
+
+std::string WhatIfPlatform::Full(const std::string& path) { return WithoutTrailingSlash(below_.FullPath(path)); }
 
 std::string WhatIfPlatform::Key(const std::string& fullPath) {
     std::string key = fullPath;
@@ -19,7 +20,7 @@ std::string WhatIfPlatform::Key(const std::string& fullPath) {
 
 std::string WhatIfPlatform::Parent(const std::string& fullPath) {
     size_t slash = fullPath.find_last_of('\\', fullPath.size() - 2);
-    return slash == std::string::npos ? std::string() : fullPath.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string() : WithoutTrailingSlash(fullPath.substr(0, slash + 1));
 }
 
 PathKind WhatIfPlatform::KindOf(const std::string& fullPath) {
@@ -49,13 +50,18 @@ bool WhatIfPlatform::CanPutFile(const std::string& fullPath) {
            below_.ReadWholeFile(fullPath, ignored) != Access::Failed;
 }
 
-void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
-                             const std::string& source) {
+Change WhatIfPlatform::ChangeOf(Change::Kind kind, const std::string& fullPath, bool existedBefore) {
     Change change;
     change.kind = kind;
     change.path = fullPath;
+    change.existedBefore = existedBefore;
+    return change;
+}
+
+void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
+                             const std::string& source) {
+    Change change = ChangeOf(kind, fullPath, KindOf(fullPath) == PathKind::File);
     change.source = source;
-    change.existedBefore = KindOf(fullPath) == PathKind::File;
     change.bytes = contents.size();
     if (change.kind == Change::FileWritten) {
         if (change.existedBefore) Contents(fullPath, change.before);
@@ -67,11 +73,7 @@ void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& con
 
 void WhatIfPlatform::Remove(const std::string& fullPath) {
     entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string(), std::string()};
-    Change change;
-    change.kind = Change::FileDeleted;
-    change.path = fullPath;
-    change.existedBefore = true;
-    changes_.push_back(change);
+    changes_.push_back(ChangeOf(Change::FileDeleted, fullPath, true));
 }
 
 PathKind WhatIfPlatform::Probe(const std::string& path) { return KindOf(Full(path)); }
@@ -83,15 +85,11 @@ bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     while ((kind = KindOf(full)) == PathKind::Missing && !Parent(full).empty()) {
         missing.push_back(full);
         full = Parent(full);
-        if (full.size() > 3 && full.back() == '\\') full.pop_back();
     }
     if (kind != PathKind::Folder) return false;  // a file in the way, or no such drive or share
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
         entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string()};
-        Change change;
-        change.kind = Change::FolderCreated;
-        change.path = *folder;
-        changes_.push_back(change);
+        changes_.push_back(ChangeOf(Change::FolderCreated, *folder, false));
     }
     return true;
 }
@@ -159,11 +157,7 @@ bool WhatIfPlatform::MoveFileReplacing(const std::string& source, const std::str
     // A copy made beside its target and moved into place is, in the end, a copy.
     auto made = entries_.find(Key(from));
     const std::string copiedFrom = made != entries_.end() ? made->second.copiedFrom : std::string();
-    if (copiedFrom.empty()) {
-        PutFile(to, contents, Change::FileWritten);
-    } else {
-        PutFile(to, contents, Change::FileCopied, copiedFrom);
-    }
+    PutFile(to, contents, copiedFrom.empty() ? Change::FileWritten : Change::FileCopied, copiedFrom);
     Remove(from);
     return true;
 }

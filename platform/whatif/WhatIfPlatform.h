@@ -49,8 +49,9 @@ private:
         std::string copiedFrom;  // the file it is a copy of, when this run copied it
     };
 
-    // A path's full form without a trailing backslash (but a drive root's), and its key: the
-    // same for every spelling that names the same file.
+    // A path's full form without a trailing backslash (but a drive root's), its key: the same
+    // for every spelling that names the same file, and its folder in the same form.
+    static std::string WithoutTrailingSlash(std::string path);
     std::string Full(const std::string& path);
     static std::string Key(const std::string& fullPath);
     static std::string Parent(const std::string& fullPath);
@@ -59,6 +60,7 @@ private:
     Access Contents(const std::string& fullPath, std::string& contents, bool sharingWrites = false);
     // A file may be put at the path: its folder exists and no folder is in the way.
     bool CanPutFile(const std::string& fullPath);
+    static Change ChangeOf(Change::Kind kind, const std::string& fullPath, bool existedBefore);
     void PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
                  const std::string& source = std::string());
     void Remove(const std::string& fullPath);

@@ -5,6 +5,7 @@
 #include "core/Locations.h"
 #include "core/Text.h"
 #include "tests/support/WorldTest.h"
+#include "tests/support/RaisedText.h"
 
 namespace orl {
 namespace {
@@ -176,14 +177,12 @@ TEST_F(ConfigureTest, ADataFolderThatCannotBeMadeMovesNoDataAndRedirectsNothing)
 }
 
 TEST_F(ConfigureTest, AMissingInstallationFolderRaisesCannotCreate) {
-    try {
-        std::string success, failure;
-        Configure(platform, scratch + "Missing", "", "", "", false, true, false, false, false, success, true, true,
-                  failure);
-        ADD_FAILURE() << "no error raised";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + LowerAZ(scratch + "Missing\\") + "orl.ini");
-    }
+    std::string success, failure;
+    EXPECT_EQ(RaisedText([&] {
+                  Configure(platform, scratch + "Missing", "", "", "", false, true, false, false, false, success, true,
+                            true, failure);
+              }),
+              "Cannot create file " + LowerAZ(scratch + "Missing\\") + "orl.ini");
 }
 
 TEST_F(ConfigureTest, ServerKeysRightsAndSharedFiles) {

@@ -6,6 +6,7 @@
 #include "platform/ForwardingPlatform.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/DiskLayout.h"
+#include "tests/support/RaisedText.h"
 
 namespace orl {
 namespace {
@@ -84,12 +85,7 @@ TEST(SettingsFaults, AnUnknownRedirectedFileIsAnErrorNotTheInstallationsOwn) {
     ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", "[Setup]\r\nRedirect=H:\\TimeData\r\n"));
     ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\orl.ini", "[Server]\r\nServerAdmin=2\r\n"));
     memory.FailPath("H:\\TimeData\\orl.ini", OpProbe);
-    try {
-        OpenSettings(memory, "C:\\TimeSheet");
-        ADD_FAILURE() << "no error raised";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file H:\\TimeData\\orl.ini");
-    }
+    EXPECT_EQ(RaisedText([&] { OpenSettings(memory, "C:\\TimeSheet"); }), "Cannot open file H:\\TimeData\\orl.ini");
     memory.ClearFaults();
     EXPECT_EQ(OpenSettings(memory, "C:\\TimeSheet").Path(), "H:\\TimeData\\orl.ini");
 }
@@ -200,12 +196,8 @@ TEST(ComparisonFaults, ADataFolderThatCannotBeListedIsAnErrorAndAMissingOneHolds
     ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\Data\\2024-01.txt", "a\r\n"));
     ASSERT_TRUE(PutFile(memory, "H:\\TimeData\\Data\\2024-01.txt", "a\r\n"));
     memory.FailPath("H:\\TimeData\\Data", OpList);
-    try {
-        CompareDataSets(memory, {"C:\\TimeSheet", "H:\\TimeData"});
-        ADD_FAILURE() << "no error raised";
-    } catch (const PlatformError& error) {
-        EXPECT_STREQ(error.what(), "Cannot open file h:\\timedata\\data\\");
-    }
+    EXPECT_EQ(RaisedText([&] { CompareDataSets(memory, {"C:\\TimeSheet", "H:\\TimeData"}); }),
+              "Cannot open file h:\\timedata\\data\\");
     EXPECT_EQ(CompareDataSets(memory, {"C:\\TimeSheet", "H:\\Nothing"}), kFirstHoldsMore);
 }
 

@@ -1,6 +1,7 @@
 // The settings-file dialect, read, changed and saved byte for byte, on a disk of the test world.
 #include "core/SettingsFile.h"
 #include "tests/support/WorldTest.h"
+#include "tests/support/RaisedText.h"
 
 namespace orl {
 namespace {
@@ -118,24 +119,14 @@ TEST_F(SettingsFileTest, AMissingFileHasNoSectionsAndSavingCreatesIt) {
 TEST_F(SettingsFileTest, AFileThatCannotBeReadRaisesCannotOpen) {
     Write("orl.ini", "[Setup]\r\nRedirect=H:\\TimeData\r\n");
     world->HoldOpenForWriting(ini);
-    try {
-        SettingsFile settings(platform, ini);
-        ADD_FAILURE() << "no error raised";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file " + ini);
-    }
+    EXPECT_EQ(RaisedText([&] { SettingsFile settings(platform, ini); }), "Cannot open file " + ini);
     world->ReleaseHold(ini);
 }
 
 TEST_F(SettingsFileTest, ASaveThatCannotBeMadeLeavesTheOldFileAsItWas) {
     SettingsFile nowhere(platform, scratch + "missing\\orl.ini");
     nowhere.WriteText("Setup", "Redirect", "H:\\TimeData");
-    try {
-        nowhere.Save();
-        ADD_FAILURE() << "no error raised";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + scratch + "missing\\orl.ini");
-    }
+    EXPECT_EQ(RaisedText([&] { nowhere.Save(); }), "Cannot create file " + scratch + "missing\\orl.ini");
     EXPECT_EQ(Kind("missing"), PathKind::Missing);
 
     const std::string old = "[Setup]\r\nRedirect=H:\\TimeData\r\n; kept byte for byte\r\n";

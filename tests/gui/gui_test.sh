@@ -42,15 +42,13 @@ error)
     echo "no case $case_name"; exit 1 ;;
 esac
 
-shots="$BUILD_DIR/gui-screenshots"
-mkdir -p "$shots"
 rm -f "$E2E_H/shot" "$E2E_H/shot.done"
 ORL_COMMAND_LINE="$line" ORL_CHILD_OUTPUT='H:\child-output' ORL_SHOT_MARKER='H:\shot' \
     "$WINE_RUN" "$E2E_BIN/orl_gui_driver.exe" "$caption" "$status" </dev/null >"$E2E_OUT" 2>&1 &
 driver=$!
 for _ in $(seq 300); do [ -e "$E2E_H/shot" ] && break; sleep 0.1; done
 if [ -e "$E2E_H/shot" ]; then
-    import -window root "$shots/$case_name.png" || echo "no screenshot taken"
+    screenshot "$case_name"
     touch "$E2E_H/shot.done"
 fi
 driver_status=0

@@ -9,8 +9,6 @@ source "$here/../e2e/fixture.sh"
 source "$here/display.sh"
 scenario=$1
 e2e_begin "window-$scenario"
-shots="$BUILD_DIR/gui-screenshots"
-mkdir -p "$shots"
 
 # set_display DPI: Wine's virtual desktop, and the screen's pixels per inch. The desktop is made
 # by the first program that needs one, possibly reg itself, before the settings are in: Wine is
@@ -47,7 +45,7 @@ driver=$!
 while kill -0 $driver 2>/dev/null; do
     for marker in "$E2E_H"/shot.*; do
         [ -e "$marker" ] || continue
-        import -window root "$shots/$scenario-${marker##*/shot.}.png" || echo "no screenshot taken"
+        screenshot "$scenario-${marker##*/shot.}"
         rm -f "$marker"
     done
     sleep 0.1
