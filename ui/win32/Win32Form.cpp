@@ -69,7 +69,9 @@ WindowKind KindOf(const ControlRow& control) {
         case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
         case ControlKind::Label:
             return {"STATIC",
-                    static_cast<DWORD>(SS_NOPREFIX | ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)), 0};
+                    static_cast<DWORD>(WS_CLIPSIBLINGS | SS_NOPREFIX |
+                                       ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)),
+                    0};
         case ControlKind::FolderField: return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Button:
             return {"BUTTON",
@@ -136,6 +138,12 @@ void Win32Form::CreateControls() {
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))),
                                        GetModuleHandleA(nullptr), nullptr);
         SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
+        // A label's box reaches a few pixels into the next label's, as laid out. Each label lies
+        // above the earlier ones and clips them, so that no background hides the top of the text
+        // below it. Labels take no focus: the order of the controls that do stays as it is.
+        if (control.kind == ControlKind::Label) {
+            SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         if (control.width == 0) {
             sizedToText_.insert(created);
             FitToText(created);
