@@ -83,6 +83,9 @@ ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& argume
         return kExitSuccess;
     }
     const CommandLineSettings settings = ParseCommandLine(platform, arguments);
+    // Held from the first look at the installation to the end, by the what-if run too, so that it
+    // foretells the real run here as well.
+    InstallationLock lock(platform, settings.installFolder);
     const Outcome outcome =
         settings.whatIf ? ConfigureWhatIf(platform, settings) : ConfigureAsAsked(platform, settings);
     display.ShowOutcome(outcome.failure, outcome.success);

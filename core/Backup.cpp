@@ -5,6 +5,7 @@
 
 #include "core/Locations.h"
 #include "core/Text.h"
+#include "core/WholeFiles.h"
 
 namespace orl {
 

@@ -38,17 +38,17 @@ void TransferData(ConfigureRun& run) {
         return;
     }
     bool copied = CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "");
-    // The settings files follow only data that arrived: when the new location is the
-    // installation folder itself, its own "orl.ini" holds the redirection, and replacing it would
-    // point the installation at a folder its data never reached. A location may lack them, but
-    // one that has them and loses them on the way would leave the installation redirected to
-    // settings that are not its own, so that counts as a failed copy.
-    for (const char* name : {"orl.ini", "orl.inf"}) {
-        if (copied && !CopyFileTo(platform, run.currentLocation + name, run.newLocation + name) &&
-            platform.Probe(run.currentLocation + name) != PathKind::Missing) {
-            copied = false;
-        }
+    // The settings follow only data that arrived: when the new location is the installation
+    // folder itself, its own "orl.ini" holds the redirection, and replacing it would point the
+    // installation at a folder its data never reached. A location may lack "orl.ini", but one
+    // that has it and loses it on the way would leave the installation redirected to settings
+    // that are not its own, so that counts as a failed copy. The marker file's copy is made
+    // alike, and its outcome does not matter.
+    if (copied && !CopyFileTo(platform, run.currentLocation + "orl.ini", run.newLocation + "orl.ini") &&
+        platform.Probe(run.currentLocation + "orl.ini") != PathKind::Missing) {
+        copied = false;
     }
+    if (copied) CopyFileTo(platform, run.currentLocation + "orl.inf", run.newLocation + "orl.inf");
     if (!copied) {
         run.failure = "File copy from \"" + run.currentLocation + "\" to \"" + run.newLocation + "\" failed.";
         return;
@@ -106,6 +106,12 @@ void Configure(Platform& platform, std::string installFolder, std::string server
                      NormalisedFolder(currentRedirect), NormalisedFolder(newRedirect), copySharedData,
                      transferData, userAdmin, adminOnly, false, false, "", "", "", failureReport};
 
+    // The data in force must be within reach before anything is changed: a redirection whose share
+    // is offline is not "no redirection", and moving or removing it would leave the user's recent
+    // lines stranded there while the installation went back to older ones.
+    if (!run.currentRedirect.empty() && platform.Probe(run.currentRedirect) == PathKind::Unknown) {
+        throw PlatformError("Cannot open file " + run.currentRedirect);
+    }
     // The network folders are prepared before anything is validated, so a rejected call may
     // still leave them created.
     run.serverReady = EnsureDataFolder(platform, run.server);

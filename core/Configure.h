@@ -12,7 +12,8 @@ namespace orl {
 // settings, and reports. Asks and shows nothing. Exactly one of the two reports is non-empty on
 // return. A non-empty `failureReport` on entry is taken as the failure: nothing is moved or
 // written, and the failure report is made of it. The errors of the settings files (cannot open,
-// cannot create) pass through uncaught, with the steps before them done.
+// cannot create) pass through uncaught, with the steps before them done; a current redirection
+// that cannot be reached (its share offline) raises "Cannot open file" before anything changes.
 void Configure(Platform& platform, std::string installFolder, std::string serverFolder,
                std::string currentRedirect, std::string newRedirect, bool copySharedData,
                bool transferData, bool keepRights, bool userAdmin, bool adminOnly,

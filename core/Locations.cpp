@@ -1,6 +1,7 @@
 #include "core/Locations.h"
 
 #include "core/Text.h"
+#include "core/WholeFiles.h"
 
 namespace orl {
 
@@ -72,27 +73,7 @@ bool EnsureDataFolder(Platform& platform, const std::string& folder) {
     return platform.CreateFolderPath(DataFolder(folder));
 }
 
-std::string WithoutTemporarySuffix(const std::string& name) {
-    const std::string lower = LowerAZ(name);
-    for (const std::string suffix : {kSavingSuffix, kCopyingSuffix}) {
-        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0) {
-            return name.substr(0, name.size() - suffix.size());
-        }
-    }
-    return name;
-}
-
 std::string NormalisedFolder(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }
-
-bool IsTemporaryFileName(const std::string& name) { return WithoutTemporarySuffix(name) != name; }
-
-bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target) {
-    // CopyFileA writes its target in place: a full disk or a killed process would leave it cut.
-    const std::string temporary = target + kCopyingSuffix;
-    if (platform.CopyFileReplacing(source, temporary) && platform.MoveFileReplacing(temporary, target)) return true;
-    platform.DeleteFileAt(temporary);
-    return false;
-}
 
 bool CopyFileTo(Platform& platform, const std::string& source, const std::string& target) {
     std::string folder = FolderOfFile(target);

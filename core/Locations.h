@@ -31,17 +31,6 @@ std::string DefaultInstallFolder(Platform& platform);
 // The folder's data folder exists or has been created, with every missing folder above it.
 // True at once for an empty folder; never raises.
 bool EnsureDataFolder(Platform& platform, const std::string& folder);
-// The temporary files of this program, made beside their targets while a file is saved or copied
-// and put in place in one step; one left behind by a killed run is never data.
-inline const char kSavingSuffix[] = ".saving";
-inline const char kCopyingSuffix[] = ".copying";
-bool IsTemporaryFileName(const std::string& name);
-// The name without a temporary file's suffix; other names as they are.
-std::string WithoutTemporarySuffix(const std::string& name);
-
-// Copies one file whole or not at all: to a temporary file beside the target, then into its place
-// in one step. When it fails the target is as it was and no temporary file is left.
-bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target);
 // Copies one file whole, replacing an existing target, after creating the target's folder if missing.
 bool CopyFileTo(Platform& platform, const std::string& source, const std::string& target);
 

@@ -1,8 +1,8 @@
 #include "core/SettingsFile.h"
 
 #include "core/Integers.h"
-#include "core/Locations.h"
 #include "core/Text.h"
+#include "core/WholeFiles.h"
 
 namespace orl {
 
@@ -18,8 +18,19 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
     : platform_(platform), path_(std::move(path)) {
     std::string text;
     Access read = platform_.ReadWholeFile(path_, text);
+    if (read == Access::Missing) TakeUpInterruptedSave(text);
     if (read == Access::Failed) throw PlatformError("Cannot open file " + path_);
     Parse(text);
+}
+
+void SettingsFile::TakeUpInterruptedSave(std::string& text) {
+    // Only a whole save counts: its text is exactly what saving these settings writes.
+    const std::string temporary = TemporaryFor(platform_, path_);
+    if (platform_.ReadWholeFile(temporary, text) != Access::Done || SettingsFile(platform_, path_, text).Text() != text) {
+        text.clear();
+        return;
+    }
+    platform_.MoveFileReplacing(temporary, path_);  // when it cannot go into place now, the next read tries again
 }
 
 SettingsFile::SettingsFile(Platform& platform, std::string path, const std::string& text)
@@ -124,23 +135,25 @@ std::string SettingsFile::Text() const {
 }
 
 void SettingsFile::Save() {
-    // The new text goes to a file of its own beside the old one and is flushed there; only then is
-    // it put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
+    // The new text goes to a temporary beside the old file and is flushed there; only then is it
+    // put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.
-    const std::string temporary = path_ + kSavingSuffix;
-    bool saved = platform_.WriteWholeFile(temporary, Text());
-    if (saved) {
-        saved = platform_.Probe(path_) != PathKind::Missing ? platform_.ReplaceFileWith(path_, temporary)
-                                                            : platform_.MoveFileReplacing(temporary, path_);
+    const std::string temporary = TemporaryFor(platform_, path_);
+    if (RemoveTemporary(platform_, temporary) && platform_.WriteWholeFile(temporary, Text())) {
+        const PathKind old = platform_.Probe(path_);
+        if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
+                                  : old == PathKind::Missing && platform_.MoveFileReplacing(temporary, path_)) {
+            return;
+        }
+        // ReplaceFile may fail after it has taken the old file away: the new text is then the only
+        // copy left. It goes into place after all, or stays where it is for the next read to
+        // take up; it is never deleted while the settings file is missing.
+        if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
+            if (platform_.MoveFileReplacing(temporary, path_)) return;
+            throw PlatformError("Cannot create file " + path_);
+        }
     }
-    if (saved) return;
-    // ReplaceFile may fail after it has taken the old file away; the new text is then the only copy
-    // left and goes into place after all.
-    if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File &&
-        platform_.MoveFileReplacing(temporary, path_)) {
-        return;
-    }
-    platform_.DeleteFileAt(temporary);
+    if (platform_.Probe(path_) == PathKind::File) RemoveTemporary(platform_, temporary);
     throw PlatformError("Cannot create file " + path_);
 }
 

@@ -11,8 +11,9 @@ namespace orl {
 
 class SettingsFile {
 public:
-    // Reads the file. A missing file gives no sections; a file that exists but cannot be read
-    // raises "Cannot open file <path>".
+    // Reads the file. A missing file gives no sections, unless a save of it lost the old file and
+    // left the new one whole under its temporary name: that one is then taken up in its place. A
+    // file that exists but cannot be read raises "Cannot open file <path>".
     SettingsFile(Platform& platform, std::string path);
     // The settings that a file holding `text` would give, without reading the file.
     SettingsFile(Platform& platform, std::string path, const std::string& text);
@@ -39,7 +40,8 @@ public:
     // every line ending in CR LF.
     std::string Text() const;
     // Writes the text to the file. The old file is replaced in one step, so it is never left
-    // half-written: on failure it stays as it was, and "Cannot create file <path>" is raised.
+    // half-written: on failure it stays as it was (or, where the replace lost it, the new text
+    // stays whole beside it), and "Cannot create file <path>" is raised.
     void Save();
 
 private:
@@ -49,6 +51,7 @@ private:
     };
 
     void Parse(const std::string& text);
+    void TakeUpInterruptedSave(std::string& text);
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);
     // Index of the first line of the section that holds the key; -1 when none does.

@@ -24,6 +24,12 @@ std::string LastPathComponent(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+unsigned long Fingerprint(const std::string& text) {
+    unsigned long hash = 2166136261UL;
+    for (unsigned char c : text) hash = ((hash ^ c) * 16777619UL) & 0xFFFFFFFFUL;
+    return hash;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     std::vector<std::string_view> lines;

@@ -19,6 +19,10 @@ std::string LastPathComponent(const std::string& path);
 // The path up to and including its last "\" (empty when it has none).
 std::string FolderPart(const std::string& path);
 
+// A short, stable fingerprint of the text (FNV-1a, 32 bits), for names that must differ where
+// their texts do.
+unsigned long Fingerprint(const std::string& text);
+
 // The lines of a text file's contents: the text ends at its first NUL; lines end at CR LF, a
 // lone CR or a lone LF; a final line end adds no line. The views point into `text`.
 std::vector<std::string_view> SplitLines(std::string_view text);

@@ -28,6 +28,11 @@ public:
     bool WriteWholeFile(const std::string& path, const std::string& contents) override {
         return below_.WriteWholeFile(path, contents);
     }
+    bool FlushFile(const std::string& path) override { return below_.FlushFile(path); }
+    unsigned Attributes(const std::string& path) override { return below_.Attributes(path); }
+    bool SetAttributes(const std::string& path, unsigned attributes) override {
+        return below_.SetAttributes(path, attributes);
+    }
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override {
         return below_.ReplaceFileWith(replaced, replacement);
     }
@@ -40,6 +45,9 @@ public:
     std::string ComparisonKey(const std::string& text) override { return below_.ComparisonKey(text); }
     LocalTime Now() override { return below_.Now(); }
     std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
+    std::string RunnerIdentity() override { return below_.RunnerIdentity(); }
+    bool TryLock(const std::string& name) override { return below_.TryLock(name); }
+    void Unlock(const std::string& name) override { below_.Unlock(name); }
 
 protected:
     Platform& below_;

@@ -15,8 +15,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// What a path names. Unknown: it could not be examined (access denied, the network failing), so
-// it may well exist; a caller that must not guess treats it as an error.
+// What a path names. Unknown: it could not be examined (access denied, a share that is offline or
+// a network that fails), so it may well exist; a caller that must not guess treats it as an error.
 enum class PathKind { Missing, File, Folder, Unknown };
 
 // File attributes, with the values Windows gives them.
@@ -56,6 +56,12 @@ public:
     virtual Access ReadSharingWrites(const std::string& path, std::string& contents) = 0;
     // Creates or truncates the file, writes all of `contents` and flushes it to the disk.
     virtual bool WriteWholeFile(const std::string& path, const std::string& contents) = 0;
+    // Writes what the system still holds of the file to the disk, so that a power cut after a
+    // later rename cannot leave the renamed file empty or cut.
+    virtual bool FlushFile(const std::string& path) = 0;
+    // A file's attributes (the Attribute bits among others); 0 when it cannot be examined.
+    virtual unsigned Attributes(const std::string& path) = 0;
+    virtual bool SetAttributes(const std::string& path, unsigned attributes) = 0;
     // Puts `replacement` in the place of the existing file `replaced` in one step, keeping the
     // replaced file's attributes and security; the replacement name is gone afterwards.
     virtual bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) = 0;
@@ -73,6 +79,14 @@ public:
     virtual LocalTime Now() = 0;
     // The variable's value when it is set and shorter than 1,024 characters; otherwise empty.
     virtual std::string EnvironmentValue(const std::string& name) = 0;
+    // Who runs this program where: the same text for every run of one user on one machine, and
+    // different texts for different users or machines.
+    virtual std::string RunnerIdentity() = 0;
+
+    // Takes the machine-wide lock of that name for the calling thread, without waiting; false when
+    // another run holds it. `name` holds no backslash.
+    virtual bool TryLock(const std::string& name) = 0;
+    virtual void Unlock(const std::string& name) = 0;
 };
 
 }  // namespace orl

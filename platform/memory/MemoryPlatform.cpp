@@ -1,6 +1,6 @@
 #include "platform/memory/MemoryPlatform.h"
 
-#include "platform/memory/WindowsPath.h"
+#include "platform/WindowsPath.h"
 #include "platform/WindowsText.h"
 
 namespace orl {
@@ -10,6 +10,7 @@ struct MemoryPlatform::Node {
     bool isFolder = false;
     unsigned attributes = 0;
     std::string contents;
+    bool flushed = true;  // what was written has reached the disk
     std::map<std::string, std::unique_ptr<Node>> children;  // by folded name, so listed sorted
 };
 
@@ -68,22 +69,11 @@ void MemoryPlatform::SetEnvironment(const std::string& name, const std::string& 
     environment_[FoldName(name)] = value;
 }
 
-bool MemoryPlatform::SetAttributes(const std::string& path, unsigned attributes) {
-    Node* node = Find(path);
-    if (node == nullptr) return false;
-    node->attributes = attributes;
-    return true;
-}
-
-unsigned MemoryPlatform::Attributes(const std::string& path) {
-    Node* node = Find(path);
-    return node == nullptr ? 0 : node->attributes;
-}
-
-void MemoryPlatform::FailOperation(int number, bool persistent) {
+void MemoryPlatform::FailOperation(int number, bool persistent, bool partway) {
     operationCount_ = 0;
     failingOperation_ = number;
     failingPersistently_ = persistent;
+    failingPartway_ = partway;
 }
 
 void MemoryPlatform::FailPath(const std::string& path, unsigned operations) {
@@ -99,6 +89,7 @@ void MemoryPlatform::RefuseFolder(const std::string& path) { refused_.insert(Fol
 void MemoryPlatform::ClearFaults() {
     failingOperation_ = 0;
     failingPersistently_ = false;
+    failingPartway_ = false;
     pathFaults_.clear();
     held_.clear();
     refused_.clear();
@@ -116,8 +107,10 @@ bool MemoryPlatform::Faulted(unsigned operation, const std::string& path) {
 
 bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const std::string& other) {
     ++operationCount_;
+    partwayFault_ = false;
     if (failingOperation_ > 0 && (operationCount_ == failingOperation_ ||
                                   (failingPersistently_ && operationCount_ > failingOperation_))) {
+        partwayFault_ = failingPartway_;
         return true;
     }
     if (pathFaults_.empty()) return false;
@@ -225,20 +218,29 @@ Access MemoryPlatform::ListFolder(const std::string& folder, const std::string& 
     return Access::Done;
 }
 
+void MemoryPlatform::PutFileNode(Node& parent, const std::string& name, const std::string& contents,
+                                 unsigned attributes, bool flushed) {
+    auto file = std::make_unique<Node>();
+    file->name = name;
+    file->attributes = attributes;
+    file->contents = contents;
+    file->flushed = flushed;
+    parent.children[FoldName(name)] = std::move(file);
+}
+
 bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::string& target) {
-    if (Faulted(OpCopy, source, target)) return false;
+    const bool faulted = Faulted(OpCopy, source, target);
+    if (faulted && !partwayFault_) return false;
     Node* from = Find(source);
     if (from == nullptr || from->isFolder || from == Find(target)) return false;
     std::string name;
     // Windows refuses to copy over a hidden file as it does over a read-only one.
     Node* parent = FolderToWriteIn(target, name, ReadOnly | Hidden);
     if (parent == nullptr) return false;
-    auto copy = std::make_unique<Node>();
-    copy->name = name;
-    copy->attributes = from->attributes;
-    copy->contents = from->contents;
-    parent->children[FoldName(name)] = std::move(copy);
-    return true;
+    // CopyFileA leaves what it wrote of the target when the disk fills up.
+    const std::string& contents = from->contents;
+    PutFileNode(*parent, name, faulted ? contents.substr(0, contents.size() / 2) : contents, from->attributes, false);
+    return !faulted;
 }
 
 Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& contents) {
@@ -263,28 +265,59 @@ Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& c
 }
 
 bool MemoryPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
-    if (Faulted(OpWrite, path)) return false;
+    const bool faulted = Faulted(OpWrite, path);
+    if (faulted && !partwayFault_) return false;
     std::string name;
     // CREATE_ALWAYS refuses to overwrite a hidden or system file as well as a read-only one.
     Node* parent = FolderToWriteIn(path, name, ReadOnly | Hidden | System);
     if (parent == nullptr) return false;
-    auto file = std::make_unique<Node>();
-    file->name = name;
-    file->contents = contents;
-    parent->children[FoldName(name)] = std::move(file);
+    if (faulted) {
+        PutFileNode(*parent, name, contents.substr(0, contents.size() / 2), 0, false);
+        return false;
+    }
+    PutFileNode(*parent, name, contents, 0, true);
+    return true;
+}
+
+bool MemoryPlatform::FlushFile(const std::string& path) {
+    if (Faulted(OpFlush, path)) return false;
+    Node* node = Find(path);
+    if (node == nullptr || node->isFolder) return false;
+    node->flushed = true;
+    return true;
+}
+
+unsigned MemoryPlatform::Attributes(const std::string& path) {
+    if (Faulted(OpAttributes, path)) return 0;
+    Node* node = Find(path);
+    return node == nullptr ? 0 : node->attributes;
+}
+
+bool MemoryPlatform::SetAttributes(const std::string& path, unsigned attributes) {
+    if (Faulted(OpAttributes, path)) return false;
+    Node* node = Find(path);
+    if (node == nullptr) return false;
+    node->attributes = attributes;
     return true;
 }
 
 bool MemoryPlatform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
-    if (Faulted(OpReplace, replaced, replacement)) return false;
+    const bool faulted = Faulted(OpReplace, replaced, replacement);
+    if (faulted && !partwayFault_) return false;  // ERROR_UNABLE_TO_REMOVE_REPLACED: nothing changed
     Node* target = Find(replaced);
     Node* source = Find(replacement);
     if (target == nullptr || source == nullptr || target->isFolder || source->isFolder ||
         target == source || (target->attributes & ReadOnly) || Held(replaced) || Held(replacement)) {
         return false;
     }
-    target->contents = source->contents;
     std::string name;
+    if (faulted) {  // ERROR_UNABLE_TO_MOVE_REPLACEMENT: the replaced file is gone
+        FindParent(replaced, name)->children.erase(FoldName(name));
+        return false;
+    }
+    if (!source->flushed) ++unflushedMoves_;
+    target->contents = source->contents;
+    target->flushed = source->flushed;
     FindParent(replacement, name)->children.erase(FoldName(name));
     return true;
 }
@@ -302,6 +335,7 @@ bool MemoryPlatform::MoveFileReplacing(const std::string& source, const std::str
     if (moving == from->children.end() || moving->second->isFolder) return false;
     std::unique_ptr<Node> node = std::move(moving->second);
     from->children.erase(moving);
+    if (!node->flushed) ++unflushedMoves_;
     std::string full = FullPath(target);
     node->name = full.substr(full.find_last_of('\\') + 1);  // renamed as given
     to->children[FoldName(node->name)] = std::move(node);

@@ -24,7 +24,9 @@ enum Operation : unsigned {
     OpReplace = 0x40,
     OpMove = 0x80,
     OpDelete = 0x100,
-    OpAll = 0x1FF,
+    OpFlush = 0x200,
+    OpAttributes = 0x400,
+    OpAll = 0x7FF,
 };
 
 class MemoryPlatform final : public Platform {
@@ -39,23 +41,31 @@ public:
     bool SetCurrentFolder(const std::string& folder);
     void SetClock(const LocalTime& now) { clock_ = now; }
     void SetEnvironment(const std::string& name, const std::string& value);
-    // Sets a file's or folder's attributes; false when the path does not exist.
-    bool SetAttributes(const std::string& path, unsigned attributes);
-    unsigned Attributes(const std::string& path);
+    void SetRunnerIdentity(const std::string& identity) { runner_ = identity; }
 
     // Faults. Operations are counted from 1 over the file-system calls only (Probe to DeleteFileAt).
     int OperationCount() const { return operationCount_; }
     void ResetOperationCount() { operationCount_ = 0; }
     // Operation `number`, counted from now, fails; with `persistent`, every operation after it too.
-    void FailOperation(int number, bool persistent);
+    // With `partway`, a failing operation does part of its work first, as on a real disk: a copy
+    // or write leaves its target cut (a full disk), a replace takes the replaced file away and
+    // leaves the replacement under its own name (ERROR_UNABLE_TO_MOVE_REPLACEMENT).
+    void FailOperation(int number, bool persistent, bool partway = false);
     // Operations of the kinds in `operations` fail on `path` and on everything below it.
     void FailPath(const std::string& path, unsigned operations = OpAll);
+    // The share or drive cannot be reached: it may hold anything, but nothing can be seen or done.
+    void TakeOffline(const std::string& root) { FailPath(root, OpAll); }
     // Another program holds the file open for writing (sharing reading and writing).
     void HoldOpenForWriting(const std::string& path);
     void ReleaseHold(const std::string& path);
     // Creating this folder fails, and so does creating anything below it.
     void RefuseFolder(const std::string& path);
     void ClearFaults();
+    // Another run holds the lock of that name.
+    void HoldLock(const std::string& name) { locks_.insert(name); }
+    // Files moved or put in place by a replace before what was written into them was flushed:
+    // after a power cut they could come back empty.
+    int UnflushedMoves() const { return unflushedMoves_; }
 
     PathKind Probe(const std::string& path) override;
     bool CreateFolderPath(const std::string& path) override;
@@ -65,6 +75,10 @@ public:
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
+    bool FlushFile(const std::string& path) override;
+    // Attributes of a file or folder; setting them fails when the path does not exist.
+    unsigned Attributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, unsigned attributes) override;
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
@@ -73,6 +87,9 @@ public:
     std::string ComparisonKey(const std::string& text) override;
     LocalTime Now() override { return clock_; }
     std::string EnvironmentValue(const std::string& name) override;
+    std::string RunnerIdentity() override { return runner_; }
+    bool TryLock(const std::string& name) override { return locks_.insert(name).second; }
+    void Unlock(const std::string& name) override { locks_.erase(name); }
 
 private:
     struct Node;
@@ -85,6 +102,8 @@ private:
     bool Faulted(unsigned operation, const std::string& path);
     bool Faulted(unsigned operation, const std::string& path, const std::string& other);
     Node* Find(const std::string& path);
+    void PutFileNode(Node& parent, const std::string& name, const std::string& contents, unsigned attributes,
+                     bool flushed);
     Node* FindParent(const std::string& path, std::string& name);
     Node* FolderToWriteIn(const std::string& path, std::string& name, unsigned refused);
     bool Held(const std::string& path);
@@ -97,6 +116,11 @@ private:
     int operationCount_ = 0;
     int failingOperation_ = 0;
     bool failingPersistently_ = false;
+    bool failingPartway_ = false;
+    bool partwayFault_ = false;  // the operation that just failed did part of its work
+    int unflushedMoves_ = 0;
+    std::string runner_ = "WORKSTATION\\kim";
+    std::set<std::string> locks_;
     std::vector<PathFault> pathFaults_;
     std::set<std::string> held_;     // folded full paths
     std::set<std::string> refused_;  // folded full paths

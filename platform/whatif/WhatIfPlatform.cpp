@@ -59,7 +59,7 @@ Change WhatIfPlatform::ChangeOf(Change::Kind kind, const std::string& fullPath, 
 }
 
 void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
-                             const std::string& source) {
+                             const std::string& source, unsigned attributes) {
     Change change = ChangeOf(kind, fullPath, KindOf(fullPath) == PathKind::File);
     change.source = source;
     change.bytes = contents.size();
@@ -67,12 +67,13 @@ void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& con
         if (change.existedBefore) Contents(fullPath, change.before);
         change.after = contents;
     }
-    entries_[Key(fullPath)] = {PathKind::File, fullPath, contents, kind == Change::FileCopied ? source : ""};
+    entries_[Key(fullPath)] = {PathKind::File, fullPath, contents, kind == Change::FileCopied ? source : "",
+                               attributes};
     changes_.push_back(std::move(change));
 }
 
 void WhatIfPlatform::Remove(const std::string& fullPath) {
-    entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string(), std::string()};
+    entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string(), std::string(), 0};
     changes_.push_back(ChangeOf(Change::FileDeleted, fullPath, true));
 }
 
@@ -88,7 +89,7 @@ bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     }
     if (kind != PathKind::Folder) return false;  // a file in the way, or no such drive or share
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string()};
+        entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string(), 0};
         changes_.push_back(ChangeOf(Change::FolderCreated, *folder, false));
     }
     return true;
@@ -122,7 +123,7 @@ bool WhatIfPlatform::CopyFileReplacing(const std::string& source, const std::str
     // Read as CopyFileA reads its source: a file that another program is writing can be copied.
     std::string contents;
     if (Contents(from, contents, true) != Access::Done || !CanPutFile(to)) return false;
-    PutFile(to, contents, Change::FileCopied, from);
+    PutFile(to, contents, Change::FileCopied, from, Attributes(from));  // CopyFileA carries them over
     return true;
 }
 
@@ -138,6 +139,23 @@ bool WhatIfPlatform::WriteWholeFile(const std::string& path, const std::string& 
     const std::string full = Full(path);
     if (!CanPutFile(full)) return false;
     PutFile(full, contents, Change::FileWritten);
+    return true;
+}
+
+bool WhatIfPlatform::FlushFile(const std::string& path) { return KindOf(Full(path)) == PathKind::File; }
+
+unsigned WhatIfPlatform::Attributes(const std::string& path) {
+    auto found = entries_.find(Key(Full(path)));
+    return found != entries_.end() ? found->second.attributes : below_.Attributes(path);
+}
+
+bool WhatIfPlatform::SetAttributes(const std::string& path, unsigned attributes) {
+    // Only this run's own files change; the attributes of a file below do not matter to the
+    // changes listed.
+    auto found = entries_.find(Key(Full(path)));
+    if (found == entries_.end()) return KindOf(Full(path)) != PathKind::Missing;
+    if (found->second.kind == PathKind::Missing) return false;
+    found->second.attributes = attributes;
     return true;
 }
 
@@ -157,7 +175,8 @@ bool WhatIfPlatform::MoveFileReplacing(const std::string& source, const std::str
     // A copy made beside its target and moved into place is, in the end, a copy.
     auto made = entries_.find(Key(from));
     const std::string copiedFrom = made != entries_.end() ? made->second.copiedFrom : std::string();
-    PutFile(to, contents, copiedFrom.empty() ? Change::FileWritten : Change::FileCopied, copiedFrom);
+    PutFile(to, contents, copiedFrom.empty() ? Change::FileWritten : Change::FileCopied, copiedFrom,
+            Attributes(from));
     Remove(from);
     return true;
 }

@@ -36,6 +36,9 @@ public:
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
+    bool FlushFile(const std::string& path) override;
+    unsigned Attributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, unsigned attributes) override;
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
@@ -47,6 +50,7 @@ private:
         std::string path;
         std::string contents;
         std::string copiedFrom;  // the file it is a copy of, when this run copied it
+        unsigned attributes = 0;
     };
 
     // A path's full form without a trailing backslash (but a drive root's), its key: the same
@@ -62,7 +66,7 @@ private:
     bool CanPutFile(const std::string& fullPath);
     static Change ChangeOf(Change::Kind kind, const std::string& fullPath, bool existedBefore);
     void PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
-                 const std::string& source = std::string());
+                 const std::string& source = std::string(), unsigned attributes = 0);
     void Remove(const std::string& fullPath);
 
     std::map<std::string, Entry> entries_;

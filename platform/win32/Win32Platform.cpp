@@ -2,7 +2,25 @@
 
 #include <windows.h>
 
+#include "platform/win32/LongPaths.h"
+
 namespace orl {
+
+bool MeansNothingThere(unsigned long error, bool networkDrive) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DIRECTORY:
+            return true;
+        case ERROR_NOT_READY:
+            return !networkDrive;
+        default:  // among them every network error: the share may be there, only out of reach
+            return false;
+    }
+}
 
 namespace {
 
@@ -18,23 +36,14 @@ private:
     HANDLE handle_;
 };
 
-// The errors with which Windows says that a path names nothing: no such file, folder, drive or
-// server, or a name that cannot exist.
-bool IsNothingThereError(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_NOT_READY:
-        case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME:
-        case ERROR_INVALID_NAME:
-        case ERROR_BAD_PATHNAME:
-        case ERROR_DIRECTORY:
-            return true;
-        default:
-            return false;
-    }
+bool IsOnNetworkDrive(const std::string& path) {
+    std::string root = path.substr(0, 3);
+    if (path.compare(0, 2, "\\\\") == 0) return true;
+    return root.size() == 3 && root[1] == ':' && GetDriveTypeA(root.c_str()) == DRIVE_REMOTE;
+}
+
+bool IsNothingThere(DWORD error, const std::string& path) {
+    return MeansNothingThere(error, error == ERROR_NOT_READY && IsOnNetworkDrive(path));
 }
 
 // Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
@@ -49,17 +58,18 @@ size_t RootLength(const std::string& path) {
 }
 
 bool CreateOneFolder(const std::string& path) {
-    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::string reachable = Reachable(path);
+    if (CreateDirectoryA(reachable.c_str(), nullptr)) return true;
+    DWORD attributes = GetFileAttributesA(reachable.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
 
 PathKind Win32Platform::Probe(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesA(Reachable(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return IsNothingThereError(GetLastError()) ? PathKind::Missing : PathKind::Unknown;
+        return IsNothingThere(GetLastError(), path) ? PathKind::Missing : PathKind::Unknown;
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
@@ -80,7 +90,7 @@ Access Win32Platform::ListFolder(const std::string& folder, const std::string& p
                                  std::vector<FolderEntry>& entries) {
     entries.clear();
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+    HANDLE search = FindFirstFileA(Reachable(folder + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         // The error alone does not say which case this is (a file in place of the folder gives
         // ERROR_INVALID_NAME on some systems), so the folder itself is asked.
@@ -104,17 +114,17 @@ Access Win32Platform::ListFolder(const std::string& folder, const std::string& p
 }
 
 bool Win32Platform::CopyFileReplacing(const std::string& source, const std::string& target) {
-    return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+    return CopyFileA(Reachable(source).c_str(), Reachable(target).c_str(), FALSE) != 0;
 }
 
 namespace {
 
 Access ReadWhole(const std::string& path, DWORD sharing, std::string& contents) {
     contents.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return IsNothingThereError(GetLastError()) ? Access::Missing : Access::Failed;
+        return IsNothingThere(GetLastError(), path) ? Access::Missing : Access::Failed;
     }
     HandleCloser closer(file);
     LARGE_INTEGER size;
@@ -141,7 +151,7 @@ Access Win32Platform::ReadSharingWrites(const std::string& path, std::string& co
 }
 
 bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& contents) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     HandleCloser closer(file);
@@ -154,29 +164,44 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& c
     return FlushFileBuffers(file) != 0;
 }
 
+bool Win32Platform::FlushFile(const std::string& path) {
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    HandleCloser closer(file);
+    return FlushFileBuffers(file) != 0;
+}
+
+unsigned Win32Platform::Attributes(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(Reachable(path).c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes;
+}
+
+bool Win32Platform::SetAttributes(const std::string& path, unsigned attributes) {
+    return SetFileAttributesA(Reachable(path).c_str(), attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 bool Win32Platform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
-    return ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH,
-                        nullptr, nullptr) != 0;
+    // REPLACEFILE_WRITE_THROUGH is not supported: the replacement is flushed before it comes here.
+    return ReplaceFileA(Reachable(replaced).c_str(), Reachable(replacement).c_str(), nullptr, 0, nullptr,
+                        nullptr) != 0;
 }
 
 bool Win32Platform::MoveFileReplacing(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(),
+    return MoveFileExA(Reachable(source).c_str(), Reachable(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool Win32Platform::DeleteFileAt(const std::string& path) {
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileA(Reachable(path).c_str()) != 0;
 }
 
 std::string Win32Platform::FullPath(const std::string& path) {
     if (path.empty()) return std::string();
+    if (path.size() >= MAX_PATH) return LongFullPath(path);
     std::string full(MAX_PATH, '\0');
     DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
-    if (length >= full.size()) {  // too long for the buffer: the result is the size it needs
-        full.resize(length);
-        length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
-        if (length >= full.size()) return std::string();
-    }
+    if (length >= full.size()) return LongFullPath(path);  // a full form too long for the ANSI call
     full.resize(length);
     return full;
 }
@@ -212,6 +237,35 @@ std::string Win32Platform::EnvironmentValue(const std::string& name) {
     // 0: not set; sizeof value or more: the value does not fit and nothing was filled in.
     if (length == 0 || length >= sizeof value) return std::string();
     return std::string(value, length);
+}
+
+std::string Win32Platform::RunnerIdentity() {
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = "", user[257] = "";
+    DWORD computerSize = sizeof computer, userSize = sizeof user;
+    GetComputerNameA(computer, &computerSize);
+    GetUserNameA(user, &userSize);
+    return std::string(computer) + "\\" + user;
+}
+
+bool Win32Platform::TryLock(const std::string& name) {
+    // Global: a login script and an administrator's session on one machine are different sessions.
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, ("Global\\" + name).c_str());
+    if (mutex == nullptr) return GetLastError() != ERROR_ACCESS_DENIED;  // denied: another user's run holds it
+    const DWORD waited = WaitForSingleObject(mutex, 0);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {  // abandoned: its run was killed
+        CloseHandle(mutex);
+        return false;
+    }
+    locks_[name] = mutex;
+    return true;
+}
+
+void Win32Platform::Unlock(const std::string& name) {
+    auto held = locks_.find(name);
+    if (held == locks_.end()) return;
+    ReleaseMutex(held->second);
+    CloseHandle(held->second);
+    locks_.erase(held);
 }
 
 }  // namespace orl

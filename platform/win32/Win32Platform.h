@@ -1,9 +1,18 @@
 // The real platform: thin calls of the ANSI Win32 entry points, no policy of their own.
 #pragma once
 
+#include <map>
+
 #include "platform/Platform.h"
 
 namespace orl {
+
+// How a failed look at a path is taken. True when the error says that nothing is there: no such
+// file, folder or drive, or a name that cannot exist. False when something may be there that
+// cannot be reached or examined: access denied, a share offline, a network failing, a path too
+// long. ERROR_NOT_READY is a local drive without its medium, but on a network drive a server
+// that does not answer.
+bool MeansNothingThere(unsigned long error, bool networkDrive);
 
 class Win32Platform final : public Platform {
 public:
@@ -15,6 +24,9 @@ public:
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
+    bool FlushFile(const std::string& path) override;
+    unsigned Attributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, unsigned attributes) override;
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
@@ -23,6 +35,12 @@ public:
     std::string ComparisonKey(const std::string& text) override;
     LocalTime Now() override;
     std::string EnvironmentValue(const std::string& name) override;
+    std::string RunnerIdentity() override;
+    bool TryLock(const std::string& name) override;
+    void Unlock(const std::string& name) override;
+
+private:
+    std::map<std::string, void*> locks_;  // the mutex handles held, by name
 };
 
 }  // namespace orl

@@ -4,8 +4,10 @@
 
 #include "console/ConsoleRun.h"
 #include "core/Backup.h"
+#include "core/InstallationLock.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/DiskLayout.h"
+#include "tests/support/RaisedText.h"
 
 namespace orl {
 namespace {
@@ -97,6 +99,29 @@ TEST_F(ConsoleRunTest, AFailedConfigurationEndsWithStatusTwoAndHelpWithZero) {
     memory().HoldOpenForWriting("C:\\TimeSheet\\orl.ini");
     EXPECT_THROW(Run({"/vC:\\TimeSheet"}), PlatformError);
     EXPECT_EQ(display.shown.size(), 2u);
+}
+
+// Errors that end a run before it changes anything: another run configuring the same
+// installation, and a redirection whose share is offline (which is not "no redirection").
+TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
+    LayOut("C:\\TimeSheet\\", "[Setup]\r\nRedirect=H:\\TimeData\r\n", "old\r\n");
+    LayOut("H:\\TimeData\\", "[Setup]\r\n", "old\r\nrecent\r\n");
+    const auto before = Read("C:\\TimeSheet\\orl.ini") + Read("H:\\TimeData\\orl.ini");
+    {
+        InstallationLock other(memory(), "c:\\timesheet\\");
+        EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/r"}); }),
+                  "Another configuration of c:\\timesheet is running.");
+    }
+    memory().TakeOffline("H:\\");
+    for (const char* server : {"/sS:\\Workgroup", "/s"}) {
+        EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", server}); }).rfind("Cannot open file h:\\timedata\\", 0), 0u);
+    }
+    memory().ClearFaults();
+    EXPECT_EQ(Read("C:\\TimeSheet\\orl.ini") + Read("H:\\TimeData\\orl.ini"), before);
+    EXPECT_EQ(memory().Probe("S:\\Workgroup"), PathKind::Missing);
+    EXPECT_TRUE(display.shown.empty());
+    EXPECT_EQ(Run({"/vC:\\TimeSheet"}), kExitSuccess);  // back online and alone: the data come home
+    EXPECT_EQ(Read("C:\\TimeSheet\\Data\\2024-01.txt"), "old\r\nrecent\r\n");
 }
 
 TEST_F(ConsoleRunTest, AWhatIfRunShowsTheReportAndTheChangesAndChangesNothing) {

@@ -134,8 +134,15 @@ void CheckNoLineLost(MemoryPlatform& memory, const Before& before) {
     }
 }
 
-// Each "orl.ini" is one that was there before (kept or copied) or a whole save.
+// Each "orl.ini" that was there before still is, read as the next run reads it (a save that lost
+// the old file left the new one whole under its temporary name), and each is one that was there
+// before (kept or copied) or a whole save.
 void CheckSettingsWhole(MemoryPlatform& memory, const Before& before) {
+    for (const auto& [path, text] : before.files) {
+        if (LowerAZ(LastPathComponent(path)) != "orl.ini") continue;
+        SettingsFile reread(memory, path);
+        EXPECT_EQ(memory.Probe(path), PathKind::File) << path << " is gone";
+    }
     const std::vector<std::string> files = AllFiles(memory);
     for (const std::string& path : files) {
         if (LowerAZ(LastPathComponent(path)) != "orl.ini") continue;
@@ -244,6 +251,7 @@ void CheckDataWhereSettingsPoint(MemoryPlatform& memory, const Scenario& scenari
 }
 
 void CheckRun(MemoryPlatform& memory, const Scenario& scenario, const Before& before, const RunResult& run) {
+    EXPECT_EQ(memory.UnflushedMoves(), 0) << "a file was put in place before it was flushed";
     CheckNoLineLost(memory, before);
     CheckSettingsWhole(memory, before);
     CheckDataWhereSettingsPoint(memory, scenario, before);
@@ -269,10 +277,12 @@ TEST(ConfigureSweep, NoFaultLosesDataOrReportsFalsely) {
         CheckRun(*clean, scenario, before, cleanRun);
 
         for (int failing = 1; failing <= operations; ++failing) {
-            for (bool persistent : {false, true}) {
-                SCOPED_TRACE("operation " + std::to_string(failing) + (persistent ? " and on" : " once"));
+            for (int kind = 0; kind < 4; ++kind) {
+                const bool persistent = kind & 1, partway = kind & 2;
+                SCOPED_TRACE("operation " + std::to_string(failing) + (persistent ? " and on" : " once") +
+                             (partway ? ", partway" : ""));
                 std::unique_ptr<MemoryPlatform> disk(NewDisk(scenario));
-                disk->FailOperation(failing, persistent);
+                disk->FailOperation(failing, persistent, partway);
                 RunResult run = RunScenario(*disk, scenario);
                 faults += persistent ? std::max(0, disk->OperationCount() - failing + 1) : 1;
                 disk->ClearFaults();

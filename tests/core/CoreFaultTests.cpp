@@ -33,33 +33,43 @@ TEST(DefaultInstallFolder, PerUserUnlessOnlyTheMachineWideInstallationExists) {
     EXPECT_EQ(GetEnvironmentValue(memory, "APPDATA"), "");
 }
 
-// A save that fails at any of its steps, once or for good, leaves the old file byte for byte;
-// a save that succeeds leaves exactly the new text. Once the disk works again nothing is left
-// beside the file.
+// A save that fails at any of its steps, once or for good, cleanly or partway (a cut write, a
+// replace that took the old file away), leaves the old file byte for byte or the new text whole,
+// read back as the settings file even where only its temporary holds it. Once the disk works
+// again nothing is left beside the file.
 TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
     const std::string old = "[Setup]\r\nRedirect=H:\\TimeData\r\n;comment\r\n";
-    for (bool persistent : {false, true}) {
-        for (int failing = 1; failing <= 8; ++failing) {
-            MemoryPlatform memory;
-            ASSERT_TRUE(PutFile(memory, "C:\\TimeSheet\\orl.ini", old));
-            memory.SetAttributes("C:\\TimeSheet\\orl.ini", Hidden);
-            SettingsFile settings(memory, "C:\\TimeSheet\\orl.ini");
-            settings.EraseSection("Setup");
-            settings.WriteText("Server", "ServerAdmin", "2");
-            memory.FailOperation(failing, persistent);
-            bool saved = true;
-            try {
-                settings.Save();
-            } catch (const PlatformError& error) {
-                saved = false;
-                EXPECT_EQ(std::string(error.what()), "Cannot create file C:\\TimeSheet\\orl.ini");
-            }
-            memory.ClearFaults();
-            std::string now = FileText(memory, "C:\\TimeSheet\\orl.ini");
-            SCOPED_TRACE(::testing::Message() << "operation " << failing << (persistent ? " on" : " once"));
-            EXPECT_EQ(now, saved ? "[Server]\r\nServerAdmin=2\r\n\r\n" : old);
-            if (!persistent) {
-                EXPECT_EQ(memory.Probe("C:\\TimeSheet\\orl.ini.saving"), PathKind::Missing);
+    const std::string saved = "[Server]\r\nServerAdmin=2\r\n\r\n";
+    const std::string path = "C:\\TimeSheet\\orl.ini";
+    for (bool partway : {false, true}) {
+        for (bool persistent : {false, true}) {
+            for (int failing = 1; failing <= 8; ++failing) {
+                SCOPED_TRACE(::testing::Message() << "operation " << failing << (persistent ? " on" : " once")
+                                                  << (partway ? ", partway" : ""));
+                MemoryPlatform memory;
+                ASSERT_TRUE(PutFile(memory, path, old));
+                memory.SetAttributes(path, Hidden);
+                SettingsFile settings(memory, path);
+                settings.EraseSection("Setup");
+                settings.WriteText("Server", "ServerAdmin", "2");
+                memory.FailOperation(failing, persistent, partway);
+                const std::string raised = RaisedText([&] { settings.Save(); });
+                memory.ClearFaults();
+                SettingsFile reread(memory, path);  // takes up a save left under its temporary name
+                const std::string now = FileText(memory, path);
+                if (raised == "no error raised") {
+                    EXPECT_EQ(now, saved);
+                } else {
+                    EXPECT_EQ(raised, "Cannot create file " + path);
+                    EXPECT_TRUE(now == old || (partway && now == saved)) << now;
+                }
+                if (raised == "no error raised" && !partway) {
+                    EXPECT_EQ(memory.Attributes(path) & Hidden, Hidden);
+                }
+                EXPECT_EQ(memory.UnflushedMoves(), 0);
+                if (!persistent) {
+                    EXPECT_EQ(memory.Probe(TemporaryFor(memory, path)), PathKind::Missing);
+                }
             }
         }
     }
@@ -201,21 +211,38 @@ TEST(ComparisonFaults, ADataFolderThatCannotBeListedIsAnErrorAndAMissingOneHolds
     EXPECT_EQ(CompareDataSets(memory, {"C:\\TimeSheet", "H:\\Nothing"}), kFirstHoldsMore);
 }
 
-// A copy lands whole or not at all, and a temporary file left by a killed run is never data.
-TEST(CopyFaults, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
+// A copy lands whole or not at all, flushed before it is moved into place; a temporary left by a
+// killed run is never data and never blocks, read-only or not; a user's file is data whatever
+// its name; a read-only source gives a read-only copy that a later copy cannot replace.
+TEST(CopyFaults, ACopyLandsWholeAndNoTemporaryStaysOrBlocks) {
     MemoryPlatform memory;
     ASSERT_TRUE(PutFile(memory, "C:\\A\\orl.ini", "new"));
     ASSERT_TRUE(PutFile(memory, "C:\\B\\orl.ini", "old"));
-    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt.copying", "cut"));  // left by a killed run
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\~orl0badf00d.tmp", "cut"));  // left by a killed run
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\notes.txt.copying", "a user's own file"));
     memory.FailPath("C:\\B\\orl.ini", OpMove);
     EXPECT_FALSE(CopyFileTo(memory, "C:\\A\\orl.ini", "C:\\B\\orl.ini"));
     EXPECT_EQ(FileText(memory, "C:\\B\\orl.ini"), "old");
-    EXPECT_EQ(memory.Probe("C:\\B\\orl.ini.copying"), PathKind::Missing);
+    EXPECT_EQ(memory.Probe(TemporaryFor(memory, "C:\\B\\orl.ini")), PathKind::Missing);
     memory.ClearFaults();
+    const std::string stale = TemporaryFor(memory, "C:\\B\\Data\\2024-01.txt");
+    ASSERT_TRUE(PutFile(memory, stale, "stale"));
+    memory.SetAttributes(stale, ReadOnly);
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt", "a\r\n"));
+    memory.SetAttributes("C:\\A\\Data\\2024-01.txt", ReadOnly);
     EXPECT_TRUE(CopyFolderTree(memory, "C:\\A", "C:\\B", ""));
     EXPECT_EQ(FileText(memory, "C:\\B\\orl.ini"), "new");
-    EXPECT_EQ(memory.Probe("C:\\B\\Data\\2024-01.txt.copying"), PathKind::Missing);
-    EXPECT_TRUE(PeriodFiles(memory, "C:\\A").empty());
+    EXPECT_EQ(FileText(memory, "C:\\B\\Data\\notes.txt.copying"), "a user's own file");
+    EXPECT_EQ(memory.Probe("C:\\B\\Data\\~orl0badf00d.tmp"), PathKind::Missing);
+    EXPECT_EQ(memory.Probe(stale), PathKind::Missing);
+    EXPECT_EQ(memory.Attributes("C:\\B\\Data\\2024-01.txt"), static_cast<unsigned>(ReadOnly));
+    EXPECT_EQ(memory.UnflushedMoves(), 0);
+    // The read-only copy stands in the way of the next one, which fails cleanly.
+    memory.SetAttributes("C:\\A\\Data\\2024-01.txt", 0);
+    ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt", "a\r\nb\r\n"));
+    EXPECT_FALSE(CopyFolderTree(memory, "C:\\A", "C:\\B", ""));
+    EXPECT_EQ(FileText(memory, "C:\\B\\Data\\2024-01.txt"), "a\r\n");
+    EXPECT_EQ(memory.Probe(TemporaryFor(memory, "C:\\B\\Data\\2024-01.txt")), PathKind::Missing);
 }
 
 // A share served from a system that tells letter case apart: "2026-01.TXT" beside "2026-01.txt".

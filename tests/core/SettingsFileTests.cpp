@@ -1,5 +1,6 @@
 // The settings-file dialect, read, changed and saved byte for byte, on a disk of the test world.
 #include "core/SettingsFile.h"
+#include "core/WholeFiles.h"
 #include "tests/support/WorldTest.h"
 #include "tests/support/RaisedText.h"
 
@@ -138,7 +139,7 @@ TEST_F(SettingsFileTest, ASaveThatCannotBeMadeLeavesTheOldFileAsItWas) {
     world->ReleaseHold(ini);
     EXPECT_EQ(Read("orl.ini"), old);
     // Only our own file is looked for: Wine's ReplaceFile leaves a temporary file of its own.
-    EXPECT_EQ(Kind("orl.ini.saving"), PathKind::Missing);
+    EXPECT_EQ(platform.Probe(TemporaryFor(platform, ini)), PathKind::Missing);
 }
 
 }  // namespace

@@ -142,6 +142,7 @@ TEST(ProgramImage, BothBuildsCarryTheManifestNamingTheirArchitecture) {
             EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << name;
             EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << name;
             EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << name;
+            EXPECT_NE(manifest.find("<longPathAware"), std::string::npos) << name;
             // The programs' own identity names their architecture; the dependency's
             // stays "*".
             const std::string architecture =

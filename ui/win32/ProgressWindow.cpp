@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "core/Locations.h"
 #include "core/Text.h"
+#include "core/WholeFiles.h"
 
 namespace orl {
 
@@ -89,7 +89,8 @@ void ProgressWindow::Hide() {
 
 void ProgressWindow::Show(FileActivity activity, const std::string& path) {
     SetWindowTextA(step_, StepOf(activity, path, workStep_).c_str());
-    SetWindowTextA(file_, WithoutTemporarySuffix(path).c_str());  // the name the person knows
+    // A copy goes to a temporary first, whose name tells a person nothing: its folder does.
+    SetWindowTextA(file_, (IsTemporaryFileName(path) ? FolderPart(path) : path).c_str());
 }
 
 LRESULT CALLBACK ProgressWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

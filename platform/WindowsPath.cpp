@@ -1,4 +1,4 @@
-#include "platform/memory/WindowsPath.h"
+#include "platform/WindowsPath.h"
 
 #include <algorithm>
 

@@ -1,4 +1,5 @@
-// Full-path expansion as GetFullPathNameA does it, for the in-memory platform.
+// Full-path expansion as GetFullPathNameA does it: for the in-memory platform, and for the
+// paths too long for the ANSI calls of the real one.
 #pragma once
 
 #include <string>

@@ -1,0 +1,32 @@
+#include "core/InstallationLock.h"
+
+#include <algorithm>
+
+#include "core/Locations.h"
+#include "core/Text.h"
+
+namespace orl {
+
+namespace {
+
+// Lock names may not hold backslashes, and Windows takes names of up to 260 characters: a longer
+// path keeps its start and end around a fingerprint of the whole.
+std::string LockName(const std::string& fullPath) {
+    std::string name = "orlconfig " + LowerAZ(fullPath);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    if (name.size() <= 200) return name;
+    return name.substr(0, 100) + "..." + std::to_string(Fingerprint(name)) + "..." + name.substr(name.size() - 80);
+}
+
+}  // namespace
+
+InstallationLock::InstallationLock(Platform& platform, const std::string& installFolder)
+    : platform_(platform), name_(LockName(platform.FullPath(AddBackslash(installFolder)))) {
+    if (!platform_.TryLock(name_)) {
+        throw PlatformError("Another configuration of " + installFolder + " is running.");
+    }
+}
+
+InstallationLock::~InstallationLock() { platform_.Unlock(name_); }
+
+}  // namespace orl

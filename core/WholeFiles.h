@@ -1,0 +1,28 @@
+// Files put in place whole or not at all: written to a temporary beside the target, flushed to
+// the disk, then moved into place in one step. A full disk, a killed run or a power cut leaves
+// the target as it was or whole, never cut.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace orl {
+
+// The temporary for a target: "~orl", eight hexadecimal digits and ".tmp", in the target's
+// folder. The digits are made from the user and machine that run this program and from the
+// target, so runs on different workstations never share a temporary, while the next write of the
+// same user to the same target finds a stale one and removes it. The name is as short as a data
+// file's, so a target whose path fits fits as a temporary too.
+std::string TemporaryFor(Platform& platform, const std::string& target);
+// The name follows the temporaries' pattern; such a file is never data.
+bool IsTemporaryFileName(const std::string& name);
+// Removes the temporary, read-only or not; true when none is left.
+bool RemoveTemporary(Platform& platform, const std::string& temporary);
+
+// Copies one file whole: through its temporary, flushed before it is moved into place. The
+// source's read-only attribute reaches the target only after the move. When it fails the target
+// is as it was and no temporary is left.
+bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target);
+
+}  // namespace orl

@@ -1,0 +1,53 @@
+#include "platform/win32/LongPaths.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/WindowsPath.h"
+
+namespace orl {
+
+namespace {
+
+// The short name of an existing folder or file, or its own name when it has none.
+std::string ShortName(const std::string& parent, const std::string& name) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((parent + name).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return name;
+    FindClose(search);
+    return found.cAlternateFileName[0] != '\0' ? found.cAlternateFileName : name;
+}
+
+}  // namespace
+
+std::string Reachable(const std::string& path) {
+    if (path.size() < MAX_PATH) return path;
+    const std::string full = LongFullPath(path);
+    const std::vector<std::string> names = SplitFullPath(full).names;
+    if (full.empty() || names.empty()) return path;
+    std::string reached = SplitFullPath(full).root;
+    if (reached.back() != '\\') reached += '\\';
+    // The length of the names from `first` on, with the backslashes between them.
+    auto restLength = [&names](size_t first) {
+        size_t length = 0;
+        for (size_t i = first; i < names.size(); ++i) length += names[i].size() + (i > first ? 1 : 0);
+        return length;
+    };
+    size_t next = 0;
+    for (; next + 1 < names.size() && reached.size() + restLength(next) >= MAX_PATH; ++next) {
+        reached += ShortName(reached, names[next]) + "\\";
+    }
+    for (size_t i = next; i < names.size(); ++i) reached += names[i] + (i + 1 < names.size() ? "\\" : "");
+    if (full.back() == '\\') reached += '\\';
+    return reached.size() < MAX_PATH ? reached : path;
+}
+
+std::string LongFullPath(const std::string& path) {
+    std::string current(MAX_PATH, '\0');
+    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(current.size()), &current[0]);
+    current.resize(length < current.size() ? length : 0);
+    return ExpandFullPath(path, current);
+}
+
+}  // namespace orl
