@@ -14,10 +14,11 @@ const char kTemporaryEnd[] = ".tmp";
 
 }  // namespace
 
-std::string TemporaryFor(Platform& platform, const std::string& target) {
+std::string TemporaryFor(Platform& platform, const std::string& target, const std::string& source) {
+    const std::string from = source.empty() ? source : LowerAZ(platform.FullPath(source));
     char digits[9];
     std::snprintf(digits, sizeof digits, "%08lx",
-                  Fingerprint(platform.RunnerIdentity() + "|" + LowerAZ(platform.FullPath(target))));
+                  Fingerprint(platform.RunnerIdentity() + "|" + from + "|" + LowerAZ(platform.FullPath(target))));
     return FolderPart(target) + kTemporaryStart + digits + kTemporaryEnd;
 }
 
@@ -43,7 +44,10 @@ bool CopyFileWhole(Platform& platform, const std::string& source, const std::str
     // CopyFileA writes its target in place, so a full disk or a killed run would leave it cut;
     // and it carries the source's read-only attribute over, with which the temporary could be
     // neither moved over an older one nor deleted.
-    const std::string temporary = TemporaryFor(platform, target);
+    // A read-only target is not replaced: Windows refuses to move over it, and so does this
+    // program where a file system would let it.
+    if (platform.Attributes(target) & ReadOnly) return false;
+    const std::string temporary = TemporaryFor(platform, target, source);
     if (!RemoveTemporary(platform, temporary)) return false;
     bool copied = platform.CopyFileReplacing(source, temporary);
     const unsigned attributes = copied ? platform.Attributes(temporary) : 0;

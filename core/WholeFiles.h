@@ -10,19 +10,20 @@
 namespace orl {
 
 // The temporary for a target: "~orl", eight hexadecimal digits and ".tmp", in the target's
-// folder. The digits are made from the user and machine that run this program and from the
-// target, so runs on different workstations never share a temporary, while the next write of the
-// same user to the same target finds a stale one and removes it. The name is as short as a data
-// file's, so a target whose path fits fits as a temporary too.
-std::string TemporaryFor(Platform& platform, const std::string& target);
+// folder. The digits are made from the user and machine that run this program, the target and,
+// for a copy, its source: runs on different workstations, or from different installations, never
+// share a temporary, while the next run that writes the same file there finds a stale one and
+// removes it. The name is as short as a data file's, so a target whose path fits fits as a
+// temporary too.
+std::string TemporaryFor(Platform& platform, const std::string& target, const std::string& source = "");
 // The name follows the temporaries' pattern; such a file is never data.
 bool IsTemporaryFileName(const std::string& name);
 // Removes the temporary, read-only or not; true when none is left.
 bool RemoveTemporary(Platform& platform, const std::string& temporary);
 
 // Copies one file whole: through its temporary, flushed before it is moved into place. The
-// source's read-only attribute reaches the target only after the move. When it fails the target
-// is as it was and no temporary is left.
+// source's read-only attribute reaches the target only after the move; a read-only target is
+// not replaced. When it fails the target is as it was and no temporary is left.
 bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target);
 
 }  // namespace orl

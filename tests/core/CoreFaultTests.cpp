@@ -223,9 +223,9 @@ TEST(CopyFaults, ACopyLandsWholeAndNoTemporaryStaysOrBlocks) {
     memory.FailPath("C:\\B\\orl.ini", OpMove);
     EXPECT_FALSE(CopyFileTo(memory, "C:\\A\\orl.ini", "C:\\B\\orl.ini"));
     EXPECT_EQ(FileText(memory, "C:\\B\\orl.ini"), "old");
-    EXPECT_EQ(memory.Probe(TemporaryFor(memory, "C:\\B\\orl.ini")), PathKind::Missing);
+    EXPECT_EQ(memory.Probe(TemporaryFor(memory, "C:\\B\\orl.ini", "C:\\A\\orl.ini")), PathKind::Missing);
     memory.ClearFaults();
-    const std::string stale = TemporaryFor(memory, "C:\\B\\Data\\2024-01.txt");
+    const std::string stale = TemporaryFor(memory, "C:\\B\\Data\\2024-01.txt", "C:\\A\\Data\\2024-01.txt");
     ASSERT_TRUE(PutFile(memory, stale, "stale"));
     memory.SetAttributes(stale, ReadOnly);
     ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt", "a\r\n"));
@@ -242,7 +242,7 @@ TEST(CopyFaults, ACopyLandsWholeAndNoTemporaryStaysOrBlocks) {
     ASSERT_TRUE(PutFile(memory, "C:\\A\\Data\\2024-01.txt", "a\r\nb\r\n"));
     EXPECT_FALSE(CopyFolderTree(memory, "C:\\A", "C:\\B", ""));
     EXPECT_EQ(FileText(memory, "C:\\B\\Data\\2024-01.txt"), "a\r\n");
-    EXPECT_EQ(memory.Probe(TemporaryFor(memory, "C:\\B\\Data\\2024-01.txt")), PathKind::Missing);
+    EXPECT_EQ(memory.Probe(stale), PathKind::Missing);
 }
 
 // A share served from a system that tells letter case apart: "2026-01.TXT" beside "2026-01.txt".

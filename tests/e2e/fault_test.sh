@@ -1,8 +1,10 @@
 #!/bin/bash
 # orlconfigc.exe under Wine on real disk with real faults: a full disk (a small tmpfs mounted
 # over the new location; needs root) during each kind of copy, a file in the way of a data
-# folder, a data folder that cannot be listed. Nothing is left cut, and the installation is
-# never pointed at a location its data did not reach.
+# folder, a data folder that cannot be listed, a power cut (what reaches the disk in what order,
+# traced), read-only files, a share that is offline, paths longer than MAX_PATH, runs at the
+# same moment. Nothing is left cut or temporary, and the installation is never pointed at a
+# location its data did not reach.
 #   fault_test.sh CASE
 set -eu
 source "$(dirname "$0")/fixture.sh"
@@ -35,9 +37,22 @@ full_disk() {
 # The installation still uses its own folder, and nothing anywhere is cut or left temporary.
 expect_not_redirected() {
     grep -q Redirect "$install/orl.ini" && fail "the installation was redirected"
-    ! find "$E2E_H" "$E2E_S" "$install" -name '*.copying' -o -name '*.saving' | grep -q . ||
-        fail "a temporary file was left"
-    return 0
+    expect_no_temporary
+}
+expect_no_temporary() {
+    ! find "$E2E_H" "$E2E_S" "$E2E_C" -iname '~orl????????.tmp' | grep . || fail "a temporary file was left"
+}
+# lay_out_periods FOLDER COUNT: that many period files of a few kilobytes in the data folder.
+lay_out_periods() {
+    for month in $(seq -f %02g 1 "$2"); do
+        seq 1 80 | sed "s/^/2023-$month-01;line /; s/\$/\r/" >"$1/Data/2023-$month.txt"
+    done
+}
+# expect_same_data FROM TO: every file of the data folder FROM is byte for byte in TO.
+expect_same_data() {
+    (cd "$1/Data" && find . -type f ! -iname '~orl????????.tmp') | while read -r file; do
+        cmp -s "$1/Data/$file" "$2/Data/$file" || fail "$2/Data/$file is not the copy of $1/Data/$file"
+    done
 }
 # FILE ORIGINAL: the file is absent or whole.
 expect_whole_or_absent() {
@@ -87,6 +102,110 @@ unlistable)
     e2e_expect_status 1
     e2e_expect_output 'Cannot open file h:\\timedata\\data\\\r\n'
     expect_not_redirected ;;
+durable_order)
+    # Every temporary is flushed before it is renamed into place, and the installation's orl.ini
+    # names the new location only after the last data file there is in place.
+    lay_out "$install" 2000 2000
+    lay_out_periods "$install" 4
+    mkdir -p "$E2E_H/TimeData"
+    trace="$BUILD_DIR/e2e/fault-$case_name/trace"
+    # Wine's server does the renames, the program the flushes: both are traced. The server of this
+    # prefix is the one working in the folder named after the prefix's device and inode.
+    server_folder=$(printf 'server-%x-%x' $(stat -c '%d %i' "$E2E_PREFIX"))
+    server=$(for pid in $(pgrep wineserver); do
+        [[ $(readlink "/proc/$pid/cwd") == */"$server_folder" ]] && echo "$pid"; done || true)
+    [ -n "$server" ] || fail "the prefix's server is not running"
+    calls=fsync,fdatasync,rename,renameat,renameat2
+    strace -qq -y -ttt -e trace=$calls -o "$trace.server" -p "$server" &
+    tracer=$!
+    sleep 1
+    E2E_STATUS=0
+    # Only the traced calls stop the program (seccomp): under the emulator every stop is dear.
+    ORL_COMMAND_LINE='orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"' \
+        strace -f -qq -y -ttt --seccomp-bpf -e trace=$calls -o "$trace.program" \
+        "$WINE_RUN" "$E2E_BIN/orl_exact_launch.exe" </dev/null >"$E2E_OUT" 2>/dev/null || E2E_STATUS=$?
+    kill -INT $tracer && wait $tracer || true
+    sed 's/^/server /' "$trace.server" | sort -n -k2 - "$trace.program" >"$trace"
+    e2e_expect_status 0
+    awk '
+        /fsync\(|fdatasync\(/ && match($0, /~orl[0-9a-f]+\.tmp>/) { flushed[substr($0, RSTART, RLENGTH - 1)] = 1 }
+        /rename/ {
+            split($0, quoted, "\""); from = quoted[2]; to = quoted[4]; sub(/.*\//, "", from)
+            if (from !~ /^~orl[0-9a-f]+\.tmp$/) next
+            moves++
+            if (!(from in flushed)) { print "renamed before it was flushed: " from " -> " to; bad = 1 }
+            if (to ~ /TimeData\/Data\//) lastData = moves
+            if (to ~ /TimeSheet\/orl\.ini$/) settings = moves
+        }
+        END {
+            if (moves < 8) { print "only " moves " files were moved into place"; bad = 1 }
+            if (!lastData || settings < lastData) { print "orl.ini was put in place before the data"; bad = 1 }
+            exit bad
+        }' "$trace" || fail "see $trace"
+    expect_same_data "$install" "$E2E_H/TimeData"
+    expect_no_temporary ;;
+read_only)
+    # Read-only files, redirected and brought back twice. Root writes read-only files anyway, so
+    # this runs as another user, in a prefix of that user's own.
+    user=4242
+    prefix="$BUILD_DIR/wineprefix-user$user"
+    scratch="$BUILD_DIR/e2e/fault-$case_name"
+    loader=$(sed -n 's/^wine=//p' "$WINE_RUN")
+    as_user() { setpriv --reuid=$user --regid=$user --clear-groups env HOME="$scratch/home" WINEPREFIX="$prefix" \
+                WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"; }
+    mkdir -p "$scratch/home" "$prefix" && chown $user:$user "$scratch/home" "$prefix"
+    if [ ! -f "$prefix/.ready" ]; then
+        as_user /usr/lib/wine/wine64 wineboot -u </dev/null >/dev/null 2>&1
+        as_user /usr/lib/wine/wineserver64 -w
+        as_user touch "$prefix/.ready"
+    fi
+    as_user ln -sfn "$E2E_H" "$prefix/dosdevices/h:"
+    install="$prefix/drive_c/TimeSheet"
+    lay_out "$install" 2000 2000
+    mkdir -p "$E2E_H/TimeData"
+    cp "$E2E_BIN/orl_exact_launch.exe" "$E2E_BIN/orlconfigc.exe" "$scratch/home/"
+    chown -R $user:$user "$install" "$E2E_H" "$scratch/home"
+    chmod a-w "$install/orl.inf" "$install/Data/2024-01.txt"
+    run_as_user() {
+        E2E_STATUS=0
+        ORL_COMMAND_LINE="$1" as_user "$loader" "$scratch/home/orl_exact_launch.exe" </dev/null >"$E2E_OUT" 2>&1 ||
+            E2E_STATUS=$?
+    }
+    leftovers() { find "$E2E_H" "$install" -iname '~orl????????.tmp' ! -name '~orl0badf00d.tmp' | grep .; }
+    # A temporary that a killed run left, read-only: never data, never in the way.
+    printf 'cut' >"$install/Data/~orl0badf00d.tmp" && chmod a-w "$install/Data/~orl0badf00d.tmp"
+    chown $user:$user "$install/Data/~orl0badf00d.tmp"
+    for round in 1 2; do
+        run_as_user 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
+        e2e_expect_status 0
+        grep -q 'Redirection to "h:\\timedata\\" has been established.' "$E2E_OUT" || fail "round $round: $(cat "$E2E_OUT")"
+        expect_same_data "$install" "$E2E_H/TimeData"
+        [ ! -e "$E2E_H/TimeData/Data/~orl0badf00d.tmp" ] || fail "a temporary was taken for data"
+        [[ $(stat -c %A "$E2E_H/TimeData/Data/2024-01.txt") != ??w* ]] || fail "the copy lost its read-only attribute"
+        grep -q Redirect "$install/orl.ini" || fail "round $round: not redirected"
+        run_as_user 'orlconfigc.exe /v"C:\TimeSheet"'  # the same data at both: nothing moves
+        e2e_expect_status 0
+        grep -q 'Redirection to "h:\\timedata\\" has been removed.' "$E2E_OUT" || fail "round $round: $(cat "$E2E_OUT")"
+        ! grep -q Redirect "$install/orl.ini" || fail "round $round: still redirected"
+        leftovers && fail "round $round: a temporary was left"
+    done
+    # Newer lines at the share: bringing them back must replace the installation's read-only
+    # period file, which fails the copy; the installation stays with the share.
+    run_as_user 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
+    printf '2024-01-03;newer\r\n' >>"$E2E_H/TimeData/Data/2024-01.txt"
+    run_as_user 'orlconfigc.exe /v"C:\TimeSheet"'
+    e2e_expect_status 2
+    grep -q 'File copy from "h:\\timedata\\" to "c:\\timesheet\\" failed.' "$E2E_OUT" || fail "$(cat "$E2E_OUT")"
+    grep -q Redirect "$install/orl.ini" || fail "the redirection was removed without its data"
+    # Once that file may be written, they come back; the read-only orl.inf in the way does not matter.
+    chmod u+w "$install/Data/2024-01.txt"
+    run_as_user 'orlconfigc.exe /v"C:\TimeSheet"'
+    e2e_expect_status 0
+    grep -q 'Data files have been copied to "c:\\timesheet\\"' "$E2E_OUT" || fail "$(cat "$E2E_OUT")"
+    cmp -s "$E2E_H/TimeData/Data/2024-01.txt" "$install/Data/2024-01.txt" || fail "the newer lines did not come back"
+    leftovers && fail "a temporary was left"
+    chmod -R u+w "$install" "$E2E_H"
+    rm -rf "$install" ;;
 *)
     fail "no case $case_name" ;;
 esac
