@@ -74,6 +74,14 @@ Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings)
     return outcome;
 }
 
+// The configuration with the installation's lock held from the first look at it to the last
+// change, by the what-if run too, so that it foretells the real run here as well; not while the
+// outcome is shown, which may wait for a person.
+Outcome ConfigureAlone(Platform& platform, const CommandLineSettings& settings) {
+    InstallationLock lock(platform, settings.installFolder);
+    return settings.whatIf ? ConfigureWhatIf(platform, settings) : ConfigureAsAsked(platform, settings);
+}
+
 }  // namespace
 
 ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& arguments, OutcomeDisplay& display,
@@ -82,12 +90,7 @@ ExitStatus RunConsole(Platform& platform, const std::vector<std::string>& argume
         display.ShowHelp(HelpText(consoleBuild));
         return kExitSuccess;
     }
-    const CommandLineSettings settings = ParseCommandLine(platform, arguments);
-    // Held from the first look at the installation to the end, by the what-if run too, so that it
-    // foretells the real run here as well.
-    InstallationLock lock(platform, settings.installFolder);
-    const Outcome outcome =
-        settings.whatIf ? ConfigureWhatIf(platform, settings) : ConfigureAsAsked(platform, settings);
+    const Outcome outcome = ConfigureAlone(platform, ParseCommandLine(platform, arguments));
     display.ShowOutcome(outcome.failure, outcome.success);
     return outcome.failure.empty() ? kExitSuccess : kExitFailed;
 }

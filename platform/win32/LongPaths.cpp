@@ -28,9 +28,9 @@ std::string Reachable(const std::string& path) {
     if (full.empty() || names.empty()) return path;
     std::string reached = SplitFullPath(full).root;
     if (reached.back() != '\\') reached += '\\';
-    // The length of the names from `first` on, with the backslashes between them.
-    auto restLength = [&names](size_t first) {
-        size_t length = 0;
+    // The length of the names from `first` on, with the backslashes between and after them.
+    auto restLength = [&names, &full](size_t first) {
+        size_t length = full.back() == '\\' ? 1 : 0;
         for (size_t i = first; i < names.size(); ++i) length += names[i].size() + (i > first ? 1 : 0);
         return length;
     };

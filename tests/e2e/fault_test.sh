@@ -44,9 +44,12 @@ expect_no_temporary() {
 }
 # lay_out_periods FOLDER COUNT: that many period files of a few kilobytes in the data folder.
 lay_out_periods() {
-    for month in $(seq -f %02g 1 "$2"); do
-        seq 1 80 | sed "s/^/2023-$month-01;line /; s/\$/\r/" >"$1/Data/2023-$month.txt"
-    done
+    awk -v folder="$1/Data" -v count="$2" 'BEGIN {
+        for (file = 1; file <= count; ++file) {
+            name = sprintf("%s/%04d-%02d.txt", folder, 1900 + int(file / 12), file % 12 + 1)
+            for (line = 1; line <= 80; ++line) printf "%d;line %d\r\n", file, line >name
+            close(name)
+        } }'
 }
 # expect_same_data FROM TO: every file of the data folder FROM is byte for byte in TO.
 expect_same_data() {
@@ -206,6 +209,89 @@ read_only)
     leftovers && fail "a temporary was left"
     chmod -R u+w "$install" "$E2E_H"
     rm -rf "$install" ;;
+offline_share)
+    # The redirection's server is gone: the run stops before it changes anything, whatever it
+    # was asked, and the what-if run says the same.
+    lay_out "$install" 2000 2000
+    lay_out "$E2E_TEAMS/alice" 2000 2000
+    printf '[Setup]\r\nRedirect=\\\\FILESRV\\Teams\\alice\r\n' >"$install/orl.ini"
+    rm -r "$E2E_PREFIX/dosdevices/unc"  # no network at all: Wine then says ERROR_BAD_DEV_TYPE
+    before=$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)
+    for line in '/s"S:\Workgroup" /d' '' '/r"H:\TimeData"' '/s"S:\Workgroup" /w'; do
+        e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" $line"
+        e2e_expect_status 1
+        grep -q '^Cannot open file \\\\filesrv\\teams\\alice\\' "$E2E_OUT" || fail "[$line]: $(cat "$E2E_OUT")"
+    done
+    [ "$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)" = "$before" ] ||
+        fail "a run changed the disk" ;;
+long_paths)
+    # An installation, a redirection and a server at paths of over 300 characters: the data
+    # arrive whole, what lay at the new location is backed up, the shared files reach the server.
+    deep=""
+    for part in 1 2 3 4 5 6 7; do deep="$deep\\folder-$part-of-a-path-longer-than-windows-likes"; done
+    unix_deep=$(printf '%s' "$deep" | tr '\\' /)
+    install="$E2E_C/$unix_deep/timesheet"
+    lay_out "$install" 20000 2000
+    lay_out_periods "$install" 3
+    lay_out "$E2E_H/$unix_deep/timedata" 200 2000  # an older installation of its own: backed up
+    printf '2024-01-02;older\r\n' >"$E2E_H/$unix_deep/timedata/Data/2024-01.txt"
+    e2e_run "orlconfigc.exe /v\"C:$deep\\timesheet\" /r\"H:$deep\\timedata\" /s\"S:$deep\\workgroup\" /d /a"
+    cat "$E2E_OUT"
+    e2e_expect_status 0
+    [ ${#deep} -gt 300 ] || fail "the path is only ${#deep} characters long"
+    expect_same_data "$install" "$E2E_H/$unix_deep/timedata"
+    backup=$(find "$E2E_H/$unix_deep/timedata" -maxdepth 1 -name 'ORL Backup *')
+    [ "$(cat "$backup/Data/2024-01.txt")" = "$(printf '2024-01-02;older\r')" ] || fail "no backup of the older data"
+    for file in orl.ini Data/ClientProject.txt Data/CategoryActivity.txt; do
+        [ -f "$E2E_S/$unix_deep/workgroup/$file" ] || fail "$file did not reach the server"
+    done
+    grep -q 'ServerAdmin=2' "$E2E_H/$unix_deep/timedata/orl.ini" || fail "the rights were not written"
+    expect_no_temporary
+    rm -rf "$E2E_C/folder-1-of-a-path-longer-than-windows-likes" ;;
+server_storm)
+    # Twelve workstations configure against one new server folder at the same moment, each
+    # copying its shared files there: every run succeeds and the server's files are whole.
+    for n in $(seq -w 1 12); do
+        lay_out "$E2E_C/Station$n" 2000 3000
+        printf 'Brenmoor;Orlagen %s\r\n' "$n" >"$E2E_C/Station$n/Data/ClientProject.txt"
+        printf '[Station]\r\nNumber=%s\r\n' "$n" >>"$E2E_C/Station$n/orl.ini"
+        cp "$E2E_C/Station$n/orl.ini" "$E2E_C/Station$n/orl.ini.before"  # the server's copy is taken before the keys
+    done
+    for n in $(seq -w 1 12); do
+        (ORL_COMMAND_LINE="orlconfigc.exe /v\"C:\\Station$n\" /s\"S:\\Workgroup\" /d" \
+            "$WINE_RUN" "$E2E_BIN/orl_exact_launch.exe" </dev/null >"$E2E_OUT.$n" 2>&1; echo $? >"$E2E_OUT.$n.status") &
+    done
+    wait
+    for n in $(seq -w 1 12); do
+        [ "$(cat "$E2E_OUT.$n.status")" = 0 ] || fail "station $n: $(cat "$E2E_OUT.$n")"
+    done
+    for file in orl.ini Data/ClientProject.txt Data/CategoryActivity.txt; do
+        whole=no
+        for n in $(seq -w 1 12); do
+            original="$E2E_C/Station$n/$file"
+            [ $file != orl.ini ] || original+=.before
+            cmp -s "$E2E_S/workgroup/$file" "$original" && whole=yes
+        done
+        [ $whole = yes ] || fail "the server's $file is no station's whole file"
+    done
+    expect_no_temporary
+    rm -rf "$E2E_C"/Station?? ;;
+two_runs)
+    # A second run on an installation that is being configured ends at once and changes nothing.
+    lay_out "$install" 2000 2000
+    lay_out_periods "$install" 400
+    mkdir -p "$E2E_H/TimeData"
+    (ORL_COMMAND_LINE='orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"' \
+        "$WINE_RUN" "$E2E_BIN/orl_exact_launch.exe" </dev/null >"$E2E_OUT.first" 2>&1; echo $? >"$E2E_OUT.first.status") &
+    for _ in $(seq 300); do [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] && break; sleep 0.1; done
+    e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /s"S:\Other" /d'
+    wait
+    [ "$(cat "$E2E_OUT.first.status")" = 0 ] || fail "the first run: $(cat "$E2E_OUT.first")"
+    [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] || fail "the first run copied nothing"
+    e2e_expect_status 1
+    e2e_expect_output 'Another configuration of c:\\timesheet is running.\r\n'
+    [ ! -e "$E2E_S/other" ] || fail "the second run created the server folder"
+    expect_same_data "$install" "$E2E_H/TimeData" ;;
 *)
     fail "no case $case_name" ;;
 esac
