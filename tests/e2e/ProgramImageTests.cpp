@@ -147,6 +147,7 @@ TEST(ProgramImage, BothBuildsCarryTheManifestNamingTheirArchitecture) {
             // stays "*".
             const std::string architecture =
                 std::string("processorArchitecture=\"") + (build.is64Bit ? "amd64" : "x86") + "\"";
+            EXPECT_NE(manifest.find(architecture), std::string::npos) << build.folder << name;
             EXPECT_EQ(manifest.find(architecture), manifest.find("processorArchitecture")) << build.folder << name;
             FreeLibrary(image);
         }

@@ -36,6 +36,7 @@ full_disk() {
 }
 # The installation still uses its own folder, and nothing anywhere is cut or left temporary.
 expect_not_redirected() {
+    [ -f "$install/orl.ini" ] || fail "the installation's orl.ini is gone"
     grep -q Redirect "$install/orl.ini" && fail "the installation was redirected"
     expect_no_temporary
 }
@@ -69,6 +70,7 @@ full_disk_data)
     e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
     e2e_expect_status 2
     expect_not_redirected
+    expect_whole_or_absent "$E2E_H/TimeData/Data/2024-01.txt" "$install/Data/2024-01.txt"
     expect_whole_or_absent "$E2E_H/TimeData/orl.ini" "$install/orl.ini" ;;
 full_disk_settings)
     lay_out "$install" 2000 200000

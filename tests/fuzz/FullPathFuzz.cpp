@@ -1,5 +1,6 @@
-// Any bytes as a path for the in-memory platform: nothing crashes, a full path expanded again
-// stays the same, and the file system accepts whatever the expansion gives.
+// Any bytes as a path: the full-path expansion (the real platform's for paths too long for the
+// ANSI calls, the in-memory platform's for all) never crashes, a full path expanded again stays
+// the same, and the file system accepts whatever the expansion gives.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
