@@ -68,9 +68,8 @@ Outcome ConfigureAsAsked(Platform& platform, const CommandLineSettings& settings
 Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings) {
     WhatIfPlatform whatIf(platform);
     Outcome outcome = ConfigureAsAsked(whatIf, settings);
-    const std::string server = NormalisedFolder(settings.serverFolder);
     std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
-    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes(), server));
+    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes()));
     return outcome;
 }
 

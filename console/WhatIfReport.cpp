@@ -11,18 +11,17 @@ namespace orl {
 
 namespace {
 
-// The location a file belongs to: the folder that holds its "Data" folder, or its own folder.
-std::string LocationOf(const std::string& path) {
-    const size_t data = LowerAZ(path).rfind("\\data\\");
-    return data != std::string::npos ? path.substr(0, data + 1) : FolderPart(path);
-}
-
-// The backup folder that holds the path, or empty.
-std::string BackupFolderOf(const std::string& path) {
-    for (size_t end = path.find('\\'); end != std::string::npos; end = path.find('\\', end + 1)) {
-        if (IsBackupFolderName(kBackupPrefix, path.substr(0, end))) return path.substr(0, end + 1);
+// The line that tells a step's copies, up to the count.
+std::string StepHeading(const Change& step) {
+    switch (step.step) {
+        case CopyStep::BackingUp:
+            return "back up " + step.source + " into " + step.path + ": ";
+        case CopyStep::CopyingSharedFiles:
+            return "copy shared files from " + step.source + " to " + step.path + ": ";
+        case CopyStep::CopyingData:
+        default:
+            return "copy data from " + step.source + " to " + step.path + ": ";
     }
-    return IsBackupFolderName(kBackupPrefix, path) ? path + "\\" : std::string();
 }
 
 // "[Server] ServerPath = s:\workgroup" for each key set, "[Setup] Redirect removed" for each
@@ -55,6 +54,7 @@ struct Tally {
     size_t line = 0;
     std::string heading;
     size_t files = 0, bytes = 0;
+    bool told = false;  // its line is there
     std::string Text() const {
         return heading + std::to_string(files) + (files == 1 ? " file, " : " files, ") + std::to_string(bytes) +
                " bytes";
@@ -66,7 +66,7 @@ std::set<std::string> TransientFiles(const std::vector<Change>& changes) {
     std::map<std::string, bool> made;
     std::map<std::string, Change::Kind> last;
     for (const Change& change : changes) {
-        if (change.kind == Change::FolderCreated) continue;
+        if (change.kind == Change::FolderCreated || change.kind == Change::StepAnnounced) continue;
         const std::string key = LowerAZ(change.path);
         made.emplace(key, !change.existedBefore);
         last[key] = change.kind;
@@ -80,35 +80,25 @@ std::set<std::string> TransientFiles(const std::vector<Change>& changes) {
 
 }  // namespace
 
-std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<Change>& changes,
-                                         const std::string& serverFolder) {
+std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<Change>& changes) {
     const std::set<std::string> transient = TransientFiles(changes);
     std::vector<std::string> lines;
-    std::map<std::string, Tally> backups;  // by backup folder
-    Tally copies;                          // the copies told on the last line, if they are
+    Tally copies;  // the copies of the step in hand, told on one line once there is one
+    bool backingUp = false;
     for (const Change& change : changes) {
+        if (change.kind == Change::StepAnnounced) {
+            backingUp = change.step == CopyStep::BackingUp;
+            copies = {lines.size(), StepHeading(change), 0, 0, backingUp};
+            if (backingUp) lines.push_back(copies.Text());  // a backup folder is made, empty or not
+            continue;
+        }
         if (transient.count(LowerAZ(change.path)) != 0) continue;
-        const std::string backup = BackupFolderOf(change.path);
         if (change.kind == Change::FolderCreated) {
-            if (backup.empty()) {
-                lines.push_back("create folder " + change.path + "\\");
-            } else if (backup == change.path + "\\") {
-                backups[backup] = {lines.size(), "back up " + FolderPart(change.path) + " into " + backup + ": "};
-                lines.push_back(backups[backup].Text());
-            }
-        } else if (change.kind == Change::FileCopied && backups.count(backup) != 0) {
-            Tally& tally = backups[backup];
-            ++tally.files;
-            tally.bytes += change.bytes;
-            lines[tally.line] = tally.Text();
+            // Whether the disk lets a folder be made cannot be known without making it.
+            if (!backingUp) lines.push_back("create folder " + change.path + "\\ (not tried)");
         } else if (change.kind == Change::FileCopied) {
-            const std::string from = LocationOf(change.source), to = LocationOf(change.path);
-            const std::string heading = (LowerAZ(to) == serverFolder ? "copy shared files from " : "copy data from ") +
-                                        from + " to " + to + ": ";
-            if (copies.heading != heading || copies.line + 1 != lines.size()) {
-                copies = {lines.size(), heading};
-                lines.emplace_back();
-            }
+            if (!copies.told) copies = {lines.size(), copies.heading, 0, 0, true};
+            if (copies.line == lines.size()) lines.emplace_back();
             ++copies.files;
             copies.bytes += change.bytes;
             lines[copies.line] = copies.Text();

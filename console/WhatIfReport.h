@@ -12,10 +12,9 @@ namespace orl {
 // The changes, one line each in the order they would happen: folders created, backups (the
 // backup folder, how many files and bytes it would hold), data and shared files copied (from, to,
 // how many files and bytes), settings files written with each key set or removed. Files that a
-// step makes and removes again (a settings file's temporary) are no change. `serverFolder` is the
-// normalised server folder: copies to it are the shared files.
-std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<Change>& changes,
-                                         const std::string& serverFolder);
+// step makes and removes again (a settings file's temporary) are no change. Each copy is named by
+// the step of the configuration that makes it.
+std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<Change>& changes);
 
 // The lines under their heading, to follow the report after an empty line.
 std::string WhatIfSummary(const std::vector<std::string>& lines);

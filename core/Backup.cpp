@@ -73,6 +73,7 @@ bool BackupFolder(Platform& platform, const std::string& source, const std::stri
     const std::string target = base + BackupStamp(platform, kBackupPrefix) + "\\";
     // Two backups stamped alike must not merge: the later one would overwrite the earlier's files.
     if (platform.Probe(target) != PathKind::Missing) return false;
+    platform.Announce(CopyStep::BackingUp, AddBackslash(source), target);
     return CopyFolderTree(platform, source, target, kBackupPrefix);
 }
 

@@ -32,11 +32,17 @@ std::string ValidationFailure(const ConfigureRun& run) {
 // Backs up what lies at the new location, then copies the data folder and the settings files there.
 void TransferData(ConfigureRun& run) {
     Platform& platform = run.platform;
+    // A save of the current location's settings that lost the file is taken up before the
+    // settings are copied away, so that they go along.
+    if (platform.Probe(run.currentLocation + "orl.ini") == PathKind::Missing) {
+        SettingsFile(platform, run.currentLocation + "orl.ini");
+    }
     if (FolderHasFiles(platform, run.newLocation) &&
         !BackupFolder(platform, run.newLocation, run.newLocation)) {
         run.failure = "File backup of \"" + run.newLocation + "\" failed.";
         return;
     }
+    platform.Announce(CopyStep::CopyingData, run.currentLocation, run.newLocation);
     bool copied = CopyFolderTree(platform, DataFolder(run.currentLocation), DataFolder(run.newLocation), "");
     // The settings follow only data that arrived: when the new location is the installation
     // folder itself, its own "orl.ini" holds the redirection, and replacing it would point the
@@ -63,6 +69,7 @@ void WriteRedirection(ConfigureRun& run) {
 }
 
 void CopySharedDataFiles(ConfigureRun& run) {
+    run.platform.Announce(CopyStep::CopyingSharedFiles, run.currentLocation, run.server);
     for (const char* name : {"Data\\ClientProject.txt", "Data\\CategoryActivity.txt", "orl.ini"}) {
         if (!CopyFileTo(run.platform, run.currentLocation + name, run.server + name)) {
             run.failure = "Could not copy shared data files to server location";

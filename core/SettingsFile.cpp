@@ -23,19 +23,29 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
     Parse(text);
 }
 
-void SettingsFile::TakeUpInterruptedSave(std::string& text) {
+SettingsFile::SettingsFile(Platform& platform, std::string path, const std::string& text)
+    : platform_(platform), path_(std::move(path)) {
+    Parse(text);
+}
+
+bool SettingsFile::TakeUpInterruptedSave(std::string& text) {
     // Only a whole save counts: its text is exactly what saving these settings writes.
     const std::string temporary = TemporaryFor(platform_, path_);
     if (platform_.ReadWholeFile(temporary, text) != Access::Done || SettingsFile(platform_, path_, text).Text() != text) {
         text.clear();
-        return;
+        return false;
     }
-    platform_.MoveFileReplacing(temporary, path_);  // when it cannot go into place now, the next read tries again
+    PutInPlace(temporary);  // when it cannot go into place now, the next read tries again
+    return true;
 }
 
-SettingsFile::SettingsFile(Platform& platform, std::string path, const std::string& text)
-    : platform_(platform), path_(std::move(path)) {
-    Parse(text);
+bool SettingsFile::PutInPlace(const std::string& temporary) {
+    // A virus scanner or an indexer that holds a fresh file lets it go a moment later.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0) platform_.Pause(200);
+        if (platform_.MoveFileReplacing(temporary, path_)) return true;
+    }
+    return false;
 }
 
 void SettingsFile::Parse(const std::string& text) {
@@ -139,22 +149,35 @@ void SettingsFile::Save() {
     // put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.
     const std::string temporary = TemporaryFor(platform_, path_);
-    if (RemoveTemporary(platform_, temporary) && platform_.WriteWholeFile(temporary, Text())) {
-        const PathKind old = platform_.Probe(path_);
-        if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
-                                  : old == PathKind::Missing && platform_.MoveFileReplacing(temporary, path_)) {
-            return;
-        }
-        // ReplaceFile may fail after it has taken the old file away: the new text is then the only
-        // copy left. It goes into place after all, or stays where it is for the next read to
-        // take up; it is never deleted while the settings file is missing.
-        if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
-            if (platform_.MoveFileReplacing(temporary, path_)) return;
-            throw PlatformError("Cannot create file " + path_);
-        }
+    const std::string failed = "Cannot create file " + path_;
+    // A save that lost the old file may have left the only copy of the settings under the
+    // temporary's name: it goes into place before the temporary is written anew.
+    std::string left;
+    if (platform_.Probe(path_) == PathKind::Missing && TakeUpInterruptedSave(left) &&
+        platform_.Probe(path_) != PathKind::File) {
+        throw PlatformError(failed);
+    }
+    // A read-only settings file stays as it is: Windows refuses to replace it, and so does this
+    // program where a file system would let it.
+    if ((platform_.Attributes(path_) & ReadOnly) || !RemoveTemporary(platform_, temporary)) throw PlatformError(failed);
+    if (!platform_.WriteWholeFile(temporary, Text())) {
+        RemoveTemporary(platform_, temporary);  // cut, and never to be taken up
+        throw PlatformError(failed);
+    }
+    const PathKind old = platform_.Probe(path_);
+    if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
+                              : old == PathKind::Missing && platform_.MoveFileReplacing(temporary, path_)) {
+        return;
+    }
+    // ReplaceFile may fail after it has taken the old file away: the new text is then the only
+    // copy left. It goes into place after all, or stays where it is for the next read to take
+    // up; it is never deleted while the settings file is missing.
+    if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
+        if (PutInPlace(temporary)) return;
+        throw PlatformError(failed);
     }
     if (platform_.Probe(path_) == PathKind::File) RemoveTemporary(platform_, temporary);
-    throw PlatformError("Cannot create file " + path_);
+    throw PlatformError(failed);
 }
 
 }  // namespace orl

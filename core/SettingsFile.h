@@ -51,7 +51,11 @@ private:
     };
 
     void Parse(const std::string& text);
-    void TakeUpInterruptedSave(std::string& text);
+    // The text of a whole save that lost the old file, put in its place where it can be; false
+    // when there is none.
+    bool TakeUpInterruptedSave(std::string& text);
+    // Renames the temporary into the file's place, trying again for a moment.
+    bool PutInPlace(const std::string& temporary);
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);
     // Index of the first line of the section that holds the key; -1 when none does.

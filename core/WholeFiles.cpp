@@ -1,7 +1,6 @@
 #include "core/WholeFiles.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "core/Text.h"
 
@@ -9,26 +8,31 @@ namespace orl {
 
 namespace {
 
-const char kTemporaryStart[] = "~orl";
+// "~o", five letters or digits, ".tmp": as long as a period file's name.
+const char kTemporaryStart[] = "~o";
 const char kTemporaryEnd[] = ".tmp";
+const size_t kTagLength = 5;
 
 }  // namespace
 
 std::string TemporaryFor(Platform& platform, const std::string& target, const std::string& source) {
     const std::string from = source.empty() ? source : LowerAZ(platform.FullPath(source));
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%08lx",
-                  Fingerprint(platform.RunnerIdentity() + "|" + from + "|" + LowerAZ(platform.FullPath(target))));
-    return FolderPart(target) + kTemporaryStart + digits + kTemporaryEnd;
+    unsigned long fingerprint =
+        Fingerprint(platform.RunnerIdentity() + "|" + from + "|" + LowerAZ(platform.FullPath(target)));
+    std::string tag;
+    for (size_t i = 0; i < kTagLength; ++i, fingerprint /= 36) tag += "0123456789abcdefghijklmnopqrstuvwxyz"[fingerprint % 36];
+    return FolderPart(target) + kTemporaryStart + tag + kTemporaryEnd;
 }
 
 bool IsTemporaryFileName(const std::string& name) {
     const std::string lower = LowerAZ(LastPathComponent(name));
-    if (lower.size() != 16 || lower.compare(0, 4, kTemporaryStart) != 0 || lower.compare(12, 4, kTemporaryEnd) != 0) {
+    const size_t start = sizeof kTemporaryStart - 1;
+    if (lower.size() != start + kTagLength + 4 || lower.compare(0, start, kTemporaryStart) != 0 ||
+        lower.compare(start + kTagLength, 4, kTemporaryEnd) != 0) {
         return false;
     }
-    for (size_t i = 4; i < 12; ++i) {
-        if (!std::isxdigit(static_cast<unsigned char>(lower[i]))) return false;
+    for (size_t i = start; i < start + kTagLength; ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(lower[i]))) return false;
     }
     return true;
 }

@@ -9,11 +9,11 @@
 
 namespace orl {
 
-// The temporary for a target: "~orl", eight hexadecimal digits and ".tmp", in the target's
-// folder. The digits are made from the user and machine that run this program, the target and,
+// The temporary for a target: "~o", five letters or digits and ".tmp", in the target's
+// folder. The letters and digits are made from the user and machine that run this program, the target and,
 // for a copy, its source: runs on different workstations, or from different installations, never
 // share a temporary, while the next run that writes the same file there finds a stale one and
-// removes it. The name is as short as a data file's, so a target whose path fits fits as a
+// removes it. The name is as long as a period file's, so a data file whose path fits fits as a
 // temporary too.
 std::string TemporaryFor(Platform& platform, const std::string& target, const std::string& source = "");
 // The name follows the temporaries' pattern; such a file is never data.

@@ -40,10 +40,15 @@ public:
         return below_.MoveFileReplacing(source, target);
     }
     bool DeleteFileAt(const std::string& path) override { return below_.DeleteFileAt(path); }
+    bool CanReplace(const std::string& path) override { return below_.CanReplace(path); }
+    void Announce(CopyStep step, const std::string& from, const std::string& to) override {
+        below_.Announce(step, from, to);
+    }
     std::string FullPath(const std::string& path) override { return below_.FullPath(path); }
     int CompareNoCase(const std::string& a, const std::string& b) override { return below_.CompareNoCase(a, b); }
     std::string ComparisonKey(const std::string& text) override { return below_.ComparisonKey(text); }
     LocalTime Now() override { return below_.Now(); }
+    void Pause(int milliseconds) override { below_.Pause(milliseconds); }
     std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
     std::string RunnerIdentity() override { return below_.RunnerIdentity(); }
     bool TryLock(const std::string& name) override { return below_.TryLock(name); }

@@ -31,6 +31,10 @@ struct FolderEntry {
     bool isFolder = false;
 };
 
+// The steps of a configuration that copy files, announced before their copies, so that a
+// realisation that tells what happens can name what each copy is for.
+enum class CopyStep { BackingUp, CopyingData, CopyingSharedFiles };
+
 struct LocalTime {
     int year = 0, month = 0, day = 0;
     int hour = 0, minute = 0, second = 0, millisecond = 0;
@@ -68,6 +72,9 @@ public:
     // Renames a file, replacing an existing target, written through to the disk.
     virtual bool MoveFileReplacing(const std::string& source, const std::string& target) = 0;
     virtual bool DeleteFileAt(const std::string& path) = 0;
+    // The existing file could be replaced or deleted now: no other program holds it open without
+    // letting it be deleted. Asked by opening it as a rename would, without changing it.
+    virtual bool CanReplace(const std::string& path) = 0;
 
     // The full form of a path: relative parts taken against the current folder, "." and ".."
     // resolved. Empty when the path cannot be expanded (an empty path among them).
@@ -77,11 +84,17 @@ public:
     // A key whose bytes are equal exactly when CompareNoCase finds the texts equal.
     virtual std::string ComparisonKey(const std::string& text) = 0;
     virtual LocalTime Now() = 0;
+    // Waits that long before the caller tries again.
+    virtual void Pause(int milliseconds) = 0;
     // The variable's value when it is set and shorter than 1,024 characters; otherwise empty.
     virtual std::string EnvironmentValue(const std::string& name) = 0;
     // Who runs this program where: the same text for every run of one user on one machine, and
     // different texts for different users or machines.
     virtual std::string RunnerIdentity() = 0;
+
+    // The copies that follow, up to the next announcement, belong to `step`, from the folder
+    // `from` into the folder `to`. Nothing happens on the disk.
+    virtual void Announce(CopyStep step, const std::string& from, const std::string& to) = 0;
 
     // Takes the machine-wide lock of that name for the calling thread, without waiting; false when
     // another run holds it. `name` holds no backslash.

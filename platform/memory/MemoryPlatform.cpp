@@ -92,7 +92,9 @@ void MemoryPlatform::ClearFaults() {
     failingPartway_ = false;
     pathFaults_.clear();
     held_.clear();
+    readers_.clear();
     refused_.clear();
+    pathLimit_ = 0;
 }
 
 std::string MemoryPlatform::FoldedFullPath(const std::string& path) {
@@ -108,6 +110,7 @@ bool MemoryPlatform::Faulted(unsigned operation, const std::string& path) {
 bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const std::string& other) {
     ++operationCount_;
     partwayFault_ = false;
+    if (pathLimit_ > 0 && (FullPath(path).size() >= pathLimit_ || FullPath(other).size() >= pathLimit_)) return true;
     if (failingOperation_ > 0 && (operationCount_ == failingOperation_ ||
                                   (failingPersistently_ && operationCount_ > failingOperation_))) {
         partwayFault_ = failingPartway_;
@@ -125,7 +128,9 @@ bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const 
 }
 
 bool MemoryPlatform::Held(const std::string& path) {
-    return !held_.empty() && held_.count(FoldedFullPath(path)) > 0;
+    if (held_.empty() && readers_.empty()) return false;
+    const std::string folded = FoldedFullPath(path);
+    return held_.count(folded) > 0 || readers_.count(folded) > 0;
 }
 
 MemoryPlatform::Node* MemoryPlatform::Find(const std::string& path) {
@@ -169,8 +174,13 @@ MemoryPlatform::Node* MemoryPlatform::FolderToWriteIn(const std::string& path, s
     return parent;
 }
 
+bool MemoryPlatform::Unreachable(const std::string& path) {
+    const std::string full = FullPath(path);
+    return !full.empty() && roots_.count(FoldName(SplitFullPath(full).root)) == 0;
+}
+
 PathKind MemoryPlatform::Probe(const std::string& path) {
-    if (Faulted(OpProbe, path)) return PathKind::Unknown;
+    if (Faulted(OpProbe, path) || Unreachable(path)) return PathKind::Unknown;
     Node* node = Find(path);
     if (node == nullptr) return PathKind::Missing;
     return node->isFolder ? PathKind::Folder : PathKind::File;
@@ -206,6 +216,7 @@ Access MemoryPlatform::ListFolder(const std::string& folder, const std::string& 
     if (Faulted(OpList, folder)) return Access::Failed;
     // As FindFirstFile does: the pattern is appended to the text as it stands, and the search
     // runs in the folder before the last backslash of the whole.
+    if (Unreachable(folder)) return Access::Failed;
     std::string search = FullPath(folder + pattern);
     size_t cut = search.find_last_of('\\');
     if (cut == std::string::npos) return Access::Missing;
@@ -245,18 +256,18 @@ bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::str
 
 Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     // Denying writing to others fails while another program has the file open for writing.
-    if (node->isFolder || Held(path)) return Access::Failed;
+    if (node->isFolder || held_.count(FoldedFullPath(path)) > 0) return Access::Failed;
     contents = node->contents;
     return Access::Done;
 }
 
 Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     if (node->isFolder) return Access::Failed;
@@ -354,6 +365,12 @@ bool MemoryPlatform::DeleteFileAt(const std::string& path) {
     }
     parent->children.erase(existing);
     return true;
+}
+
+bool MemoryPlatform::CanReplace(const std::string& path) {
+    if (Faulted(OpProbe, path)) return false;
+    Node* node = Find(path);
+    return node != nullptr && !node->isFolder && !Held(path);
 }
 
 std::string MemoryPlatform::FullPath(const std::string& path) {

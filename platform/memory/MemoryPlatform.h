@@ -57,6 +57,11 @@ public:
     void TakeOffline(const std::string& root) { FailPath(root, OpAll); }
     // Another program holds the file open for writing (sharing reading and writing).
     void HoldOpenForWriting(const std::string& path);
+    // Another program (a virus scanner, an indexer) holds the file open for reading, sharing
+    // reading only: it can be read, not written, replaced or deleted.
+    void HoldOpenForReading(const std::string& path) { readers_.insert(FoldedFullPath(path)); }
+    // Full paths of this many characters or more cannot be used, as with the ANSI calls.
+    void SetPathLimit(size_t limit) { pathLimit_ = limit; }
     void ReleaseHold(const std::string& path);
     // Creating this folder fails, and so does creating anything below it.
     void RefuseFolder(const std::string& path);
@@ -82,10 +87,13 @@ public:
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
+    bool CanReplace(const std::string& path) override;
+    void Announce(CopyStep, const std::string&, const std::string&) override {}
     std::string FullPath(const std::string& path) override;
     int CompareNoCase(const std::string& a, const std::string& b) override;
     std::string ComparisonKey(const std::string& text) override;
     LocalTime Now() override { return clock_; }
+    void Pause(int) override {}
     std::string EnvironmentValue(const std::string& name) override;
     std::string RunnerIdentity() override { return runner_; }
     bool TryLock(const std::string& name) override { return locks_.insert(name).second; }
@@ -107,6 +115,8 @@ private:
     Node* FindParent(const std::string& path, std::string& name);
     Node* FolderToWriteIn(const std::string& path, std::string& name, unsigned refused);
     bool Held(const std::string& path);
+    // A drive or share that is not there: like an unmapped network drive, out of reach.
+    bool Unreachable(const std::string& path);
     std::string FoldedFullPath(const std::string& path);
 
     std::map<std::string, std::unique_ptr<Node>> roots_;  // by folded root text
@@ -123,6 +133,8 @@ private:
     std::set<std::string> locks_;
     std::vector<PathFault> pathFaults_;
     std::set<std::string> held_;     // folded full paths
+    std::set<std::string> readers_;  // folded full paths
+    size_t pathLimit_ = 0;           // none
     std::set<std::string> refused_;  // folded full paths
 };
 

@@ -1,5 +1,6 @@
 #include "platform/whatif/WhatIfPlatform.h"
 
+#include "platform/WindowsPath.h"
 #include "platform/WindowsText.h"
 
 namespace orl {
@@ -43,11 +44,7 @@ bool WhatIfPlatform::CanPutFile(const std::string& fullPath) {
     if (KindOf(Parent(fullPath)) != PathKind::Folder || (kind != PathKind::File && kind != PathKind::Missing)) {
         return false;
     }
-    // A file below that cannot be read while denying writes to others is being written by
-    // another program, which would not let it be replaced either.
-    std::string ignored;
-    return kind == PathKind::Missing || entries_.count(Key(fullPath)) != 0 ||
-           below_.ReadWholeFile(fullPath, ignored) != Access::Failed;
+    return kind == PathKind::Missing || CanReplace(fullPath);
 }
 
 Change WhatIfPlatform::ChangeOf(Change::Kind kind, const std::string& fullPath, bool existedBefore) {
@@ -81,13 +78,16 @@ PathKind WhatIfPlatform::Probe(const std::string& path) { return KindOf(Full(pat
 
 bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     std::string full = Full(path);
+    // As the real creation does, the climb through missing folders stops at the root, which
+    // cannot be created: "C:\" or "\\server\share".
+    const std::string root = WithoutTrailingSlash(SplitFullPath(full).root);
     std::vector<std::string> missing;
     PathKind kind;
-    while ((kind = KindOf(full)) == PathKind::Missing && !Parent(full).empty()) {
+    while ((kind = KindOf(full)) == PathKind::Missing && full.size() > root.size()) {
         missing.push_back(full);
         full = Parent(full);
     }
-    if (kind != PathKind::Folder) return false;  // a file in the way, or no such drive or share
+    if (kind != PathKind::Folder) return false;  // a file in the way, no such drive or share, out of reach
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
         entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string(), 0};
         changes_.push_back(ChangeOf(Change::FolderCreated, *folder, false));
@@ -162,7 +162,9 @@ bool WhatIfPlatform::SetAttributes(const std::string& path, unsigned attributes)
 bool WhatIfPlatform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
     const std::string target = Full(replaced), source = Full(replacement);
     std::string contents;
-    if (KindOf(target) != PathKind::File || Contents(source, contents) != Access::Done) return false;
+    if (KindOf(target) != PathKind::File || !CanReplace(target) || Contents(source, contents) != Access::Done) {
+        return false;
+    }
     PutFile(target, contents, Change::FileWritten);
     Remove(source);
     return true;
@@ -183,9 +185,22 @@ bool WhatIfPlatform::MoveFileReplacing(const std::string& source, const std::str
 
 bool WhatIfPlatform::DeleteFileAt(const std::string& path) {
     const std::string full = Full(path);
-    if (KindOf(full) != PathKind::File) return false;
+    if (KindOf(full) != PathKind::File || !CanReplace(full)) return false;
     Remove(full);
     return true;
+}
+
+bool WhatIfPlatform::CanReplace(const std::string& path) {
+    auto found = entries_.find(Key(Full(path)));
+    if (found == entries_.end()) return below_.CanReplace(path);
+    return found->second.kind == PathKind::File;
+}
+
+void WhatIfPlatform::Announce(CopyStep step, const std::string& from, const std::string& to) {
+    Change change = ChangeOf(Change::StepAnnounced, to, false);
+    change.source = from;
+    change.step = step;
+    changes_.push_back(std::move(change));
 }
 
 }  // namespace orl

@@ -12,10 +12,11 @@
 namespace orl {
 
 struct Change {
-    enum Kind { FolderCreated, FileCopied, FileWritten, FileDeleted };
+    enum Kind { FolderCreated, FileCopied, FileWritten, FileDeleted, StepAnnounced };
     Kind kind = FileWritten;
-    std::string path;            // full path; a folder's without its trailing backslash
-    std::string source;          // the file copied from
+    std::string path;            // full path; a folder's without its trailing backslash; a step's target folder
+    std::string source;          // the file copied from; a step's source folder
+    CopyStep step = CopyStep::CopyingData;  // the step announced
     bool existedBefore = false;  // the file existed before this change
     size_t bytes = 0;            // a copied file's size
     std::string before, after;   // a file's contents before and after a write
@@ -42,6 +43,8 @@ public:
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
+    bool CanReplace(const std::string& path) override;
+    void Announce(CopyStep step, const std::string& from, const std::string& to) override;
 
 private:
     // What this run made of a path: a folder, a file with its contents, or nothing (deleted).

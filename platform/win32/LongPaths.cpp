@@ -21,8 +21,8 @@ std::string ShortName(const std::string& parent, const std::string& name) {
 
 }  // namespace
 
-std::string Reachable(const std::string& path) {
-    if (path.size() < MAX_PATH) return path;
+std::string Reachable(const std::string& path, size_t limit) {
+    if (path.size() < limit) return path;
     const std::string full = LongFullPath(path);
     const std::vector<std::string> names = SplitFullPath(full).names;
     if (full.empty() || names.empty()) return path;
@@ -35,12 +35,12 @@ std::string Reachable(const std::string& path) {
         return length;
     };
     size_t next = 0;
-    for (; next + 1 < names.size() && reached.size() + restLength(next) >= MAX_PATH; ++next) {
+    for (; next + 1 < names.size() && reached.size() + restLength(next) >= limit; ++next) {
         reached += ShortName(reached, names[next]) + "\\";
     }
     for (size_t i = next; i < names.size(); ++i) reached += names[i] + (i + 1 < names.size() ? "\\" : "");
     if (full.back() == '\\') reached += '\\';
-    return reached.size() < MAX_PATH ? reached : path;
+    return reached.size() < limit ? reached : path;
 }
 
 std::string LongFullPath(const std::string& path) {

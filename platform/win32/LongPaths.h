@@ -13,7 +13,7 @@ namespace orl {
 // form exists (no short names on that volume); otherwise with as many of its leading folders
 // given by their short names as it takes. The last name is never changed: it may not exist
 // yet, or be a wildcard.
-std::string Reachable(const std::string& path);
+std::string Reachable(const std::string& path, size_t limit = 260);
 
 // The full form of a path too long for GetFullPathNameA, worked out as that call would.
 std::string LongFullPath(const std::string& path);

@@ -42,8 +42,15 @@ bool IsOnNetworkDrive(const std::string& path) {
     return root.size() == 3 && root[1] == ':' && GetDriveTypeA(root.c_str()) == DRIVE_REMOTE;
 }
 
+// A drive letter that names no drive at all is one whose network drive is not mapped yet, as at
+// the start of a login script: what it holds is out of reach, not absent.
+bool IsUnmappedDrive(const std::string& path) {
+    const std::string root = path.substr(0, 3);
+    return root.size() == 3 && root[1] == ':' && root[2] == '\\' && GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR;
+}
+
 bool IsNothingThere(DWORD error, const std::string& path) {
-    return MeansNothingThere(error, error == ERROR_NOT_READY && IsOnNetworkDrive(path));
+    return MeansNothingThere(error, error == ERROR_NOT_READY && IsOnNetworkDrive(path)) && !IsUnmappedDrive(path);
 }
 
 // Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
@@ -58,7 +65,8 @@ size_t RootLength(const std::string& path) {
 }
 
 bool CreateOneFolder(const std::string& path) {
-    const std::string reachable = Reachable(path);
+    // CreateDirectoryA leaves room for an 8.3 name below the folder it makes.
+    const std::string reachable = Reachable(path, MAX_PATH - 12);
     if (CreateDirectoryA(reachable.c_str(), nullptr)) return true;
     DWORD attributes = GetFileAttributesA(reachable.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -165,8 +173,9 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& c
 }
 
 bool Win32Platform::FlushFile(const std::string& path) {
-    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared every way: a virus scanner may already be reading the fresh file.
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     HandleCloser closer(file);
     return FlushFileBuffers(file) != 0;
@@ -194,6 +203,16 @@ bool Win32Platform::MoveFileReplacing(const std::string& source, const std::stri
 
 bool Win32Platform::DeleteFileAt(const std::string& path) {
     return DeleteFileA(Reachable(path).c_str()) != 0;
+}
+
+bool Win32Platform::CanReplace(const std::string& path) {
+    // A rename over the file needs it opened for deletion; another program that holds it without
+    // sharing deletion (a virus scanner, an indexer) makes that fail, and so this open.
+    HANDLE file = CreateFileA(Reachable(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
 }
 
 std::string Win32Platform::FullPath(const std::string& path) {
@@ -231,6 +250,8 @@ LocalTime Win32Platform::Now() {
             now.wMilliseconds};
 }
 
+void Win32Platform::Pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
 std::string Win32Platform::EnvironmentValue(const std::string& name) {
     char value[1024];
     DWORD length = GetEnvironmentVariableA(name.c_str(), value, sizeof value);
@@ -248,11 +269,12 @@ std::string Win32Platform::RunnerIdentity() {
 }
 
 bool Win32Platform::TryLock(const std::string& name) {
+    // The lock is the named object's existence, not its ownership, which would tie it to the
+    // thread that took it: the window build takes it on one thread and works on another.
     // Global: a login script and an administrator's session on one machine are different sessions.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, ("Global\\" + name).c_str());
     if (mutex == nullptr) return GetLastError() != ERROR_ACCESS_DENIED;  // denied: another user's run holds it
-    const DWORD waited = WaitForSingleObject(mutex, 0);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {  // abandoned: its run was killed
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
         return false;
     }
@@ -263,7 +285,6 @@ bool Win32Platform::TryLock(const std::string& name) {
 void Win32Platform::Unlock(const std::string& name) {
     auto held = locks_.find(name);
     if (held == locks_.end()) return;
-    ReleaseMutex(held->second);
     CloseHandle(held->second);
     locks_.erase(held);
 }

@@ -30,10 +30,13 @@ public:
     bool ReplaceFileWith(const std::string& replaced, const std::string& replacement) override;
     bool MoveFileReplacing(const std::string& source, const std::string& target) override;
     bool DeleteFileAt(const std::string& path) override;
+    bool CanReplace(const std::string& path) override;
+    void Announce(CopyStep, const std::string&, const std::string&) override {}
     std::string FullPath(const std::string& path) override;
     int CompareNoCase(const std::string& a, const std::string& b) override;
     std::string ComparisonKey(const std::string& text) override;
     LocalTime Now() override;
+    void Pause(int milliseconds) override;
     std::string EnvironmentValue(const std::string& name) override;
     std::string RunnerIdentity() override;
     bool TryLock(const std::string& name) override;

@@ -117,6 +117,8 @@ TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", server}); }).rfind("Cannot open file h:\\timedata\\", 0), 0u);
     }
     memory().ClearFaults();
+    PutFile(memory(), "C:\\Other\\orl.ini", "[Setup]\r\nRedirect=Q:\\TimeData\r\n");  // Q: not mapped yet
+    EXPECT_EQ(RaisedText([&] { Run({"/vC:\\Other", "/rH:\\TimeData"}); }).rfind("Cannot open file q:\\timedata\\", 0), 0u);
     EXPECT_EQ(Read("C:\\TimeSheet\\orl.ini") + Read("H:\\TimeData\\orl.ini"), before);
     EXPECT_EQ(memory().Probe("S:\\Workgroup"), PathKind::Missing);
     EXPECT_TRUE(display.shown.empty());
@@ -127,29 +129,29 @@ TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
 TEST_F(ConsoleRunTest, AWhatIfRunShowsTheReportAndTheChangesAndChangesNothing) {
     LayOut("C:\\TimeSheet\\", "[Setup]\r\nLanguage=en\r\n", "a\r\n");
     LayOut("H:\\TimeData\\", "[Setup]\r\nLanguage=de\r\n", "b\r\n");
-    memory().CreateFolderPath("S:\\Workgroup");
+    memory().CreateFolderPath("S:\\Data\\Workgroup");  // a "data" in the path misleads no one
     memory().SetClock({2026, 12, 8, 9, 30, 5, 42});
-    const std::vector<std::string> line = {"/vC:\\TimeSheet", "/sS:\\Workgroup", "/rH:\\TimeData", "/d", "/a", "/W"};
+    const std::vector<std::string> line = {"/vC:\\TimeSheet", "/sS:\\Data\\Workgroup", "/rH:\\TimeData", "/d", "/a", "/W"};
     const std::string before = Read("C:\\TimeSheet\\orl.ini") + Read("H:\\TimeData\\orl.ini");
     EXPECT_EQ(Run(line), kExitSuccess);
     EXPECT_EQ(Read("C:\\TimeSheet\\orl.ini") + Read("H:\\TimeData\\orl.ini"), before);
-    EXPECT_EQ(memory().Probe("S:\\Workgroup\\Data"), PathKind::Missing);
+    EXPECT_EQ(memory().Probe("S:\\Data\\Workgroup\\Data"), PathKind::Missing);
     EXPECT_EQ(display.shown.back(),
               "Orlagen has been configured on this machine.\r\n\r\n"
-              "Workgroup server configured at \"s:\\workgroup\\\"\r\n"
+              "Workgroup server configured at \"s:\\data\\workgroup\\\"\r\n"
               "Shared files for the workgroup have been copied to the server.\r\n"
               "User administrator rights for server data have been assigned.\r\n"
               "Redirection to \"h:\\timedata\\\" has been established.\r\n"
               "Data files have been copied to \"h:\\timedata\\\"\r\n\r\n"
               "What-if run: no changes were made. The run would:\r\n"
-              "create folder s:\\workgroup\\Data\\\r\n"
+              "create folder s:\\data\\workgroup\\Data\\ (not tried)\r\n"
               "back up h:\\timedata\\ into h:\\timedata\\ORL Backup 2026-12-08 [09-30-05-042]\\: 5 files, 72 bytes\r\n"
               "copy data from c:\\timesheet\\ to h:\\timedata\\: 5 files, 72 bytes\r\n"
               "write c:\\timesheet\\orl.ini\r\n"  // saved again: the same keys, an empty line added
               "write h:\\timedata\\orl.ini\r\n"
               "write c:\\timesheet\\orl.ini: [Setup] Redirect = h:\\timedata\r\n"
-              "copy shared files from c:\\timesheet\\ to s:\\workgroup\\: 3 files, 84 bytes\r\n"
-              "write h:\\timedata\\orl.ini: [Server] ServerPath = s:\\workgroup; [Server] ServerAdmin = 2");
+              "copy shared files from c:\\timesheet\\ to s:\\data\\workgroup\\: 3 files, 84 bytes\r\n"
+              "write h:\\timedata\\orl.ini: [Server] ServerPath = s:\\data\\workgroup; [Server] ServerAdmin = 2");
     // Then the real run does what was listed.
     EXPECT_EQ(Run({line.begin(), line.end() - 1}), kExitSuccess);
     EXPECT_EQ(Read("H:\\TimeData\\ORL Backup 2026-12-08 [09-30-05-042]\\Data\\2024-01.txt"), "b\r\n");

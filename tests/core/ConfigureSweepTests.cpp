@@ -300,31 +300,78 @@ TEST(ConfigureSweep, NoFaultLosesDataOrReportsFalsely) {
     std::printf("sweep: %d runs, %d faults injected\n", runs, faults);
 }
 
+// A what-if run and a real run on identical worlds, under conditions that make the real run fail
+// or change its course: the same report or error, and the what-if view of the disk is the disk
+// that the real run leaves. A folder that the disk refuses to make cannot be foreseen without
+// making it: there the what-if run tells what the real run does where the folder can be made.
 TEST(ConfigureSweep, AWhatIfRunForetellsTheRealRunAndChangesNothing) {
-    const std::pair<const char*, std::function<void(MemoryPlatform&)>> conditions[] = {
+    // The longest path of a run: a temporary in a backup of the new location's data folder.
+    const size_t longest = std::string("H:\\TimeData\\ORL Backup 2026-03-07 [14-05-09-042]\\Data\\~orl0000000.tmp").size();
+    struct Condition {
+        const char* name;
+        std::function<void(MemoryPlatform&)> arrange;
+        const char* newRedirect = nullptr;  // in place of the scenario's, when given
+        bool foreseeable = true;
+    };
+    const Condition conditions[] = {
         {"as laid out", [](MemoryPlatform&) {}},
         {"a file named Data in the way", [](MemoryPlatform& memory) { PutFile(memory, "H:\\TimeData\\Data", "x"); }},
         {"settings that cannot be opened",
          [](MemoryPlatform& memory) { memory.FailPath("C:\\TimeSheet\\orl.ini", OpRead | OpCopy); }},
         {"a period file held open", [](MemoryPlatform& memory) { memory.HoldOpenForWriting("C:\\TimeSheet\\Data\\2024-01.txt"); }},
+        {"files held by a scanner",
+         [](MemoryPlatform& memory) {
+             memory.HoldOpenForReading("H:\\TimeData\\Data\\2024-01.txt");
+             memory.HoldOpenForReading("C:\\TimeSheet\\orl.ini");
+         }},
+        {"read-only targets",
+         [](MemoryPlatform& memory) {
+             memory.SetAttributes("H:\\TimeData\\Data\\2024-01.txt", ReadOnly);
+             memory.SetAttributes("H:\\TimeData\\orl.ini", ReadOnly);
+         }},
+        {"read-only sources and folders",
+         [](MemoryPlatform& memory) {
+             memory.SetAttributes("C:\\TimeSheet\\Data\\2024-01.txt", ReadOnly);
+             memory.SetAttributes("C:\\TimeSheet\\orl.inf", ReadOnly);
+             memory.SetAttributes("H:\\TimeData", ReadOnly);
+         }},
+        {"read-only installation settings", [](MemoryPlatform& memory) { memory.SetAttributes("C:\\TimeSheet\\orl.ini", ReadOnly); }},
+        {"no such drive", [](MemoryPlatform&) {}, "Q:\\TimeData"},
+        {"no such server", [](MemoryPlatform&) {}, "\\\\NOSRV\\Home\\kim"},
+        {"no such share", [](MemoryPlatform& memory) { memory.AddShare("SRV", "Home"); }, "\\\\SRV\\Homes\\kim"},
+        {"the share offline", [](MemoryPlatform& memory) { memory.TakeOffline("H:\\"); }},
+        {"paths just too long", [longest](MemoryPlatform& memory) { memory.SetPathLimit(longest); }},
+        {"paths just short enough", [longest](MemoryPlatform& memory) { memory.SetPathLimit(longest + 1); }},
+        {"a folder refused", [](MemoryPlatform& memory) { memory.RefuseFolder("H:\\TimeData\\Data"); }, nullptr, false},
     };
-    for (const Scenario& scenario : kScenarios) {
-        for (const auto& [condition, arrange] : conditions) {
-            SCOPED_TRACE(std::string(scenario.name) + ", " + condition);
-            std::unique_ptr<MemoryPlatform> disk(NewDisk(scenario));
-            arrange(*disk);
+    int cases = 0, agreed = 0;
+    auto failures = [] { return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count(); };
+    for (const Scenario& original : kScenarios) {
+        for (const Condition& condition : conditions) {
+            SCOPED_TRACE(std::string(original.name) + ", " + condition.name);
+            const int failed = failures();
+            Scenario scenario = original;
+            if (condition.newRedirect != nullptr) scenario.newRedirect = condition.newRedirect;
+            std::unique_ptr<MemoryPlatform> disk(NewDisk(scenario)), real(NewDisk(scenario));
+            condition.arrange(*disk);
+            if (condition.foreseeable) condition.arrange(*real);
             const auto before = DiskState(*disk);
             WhatIfPlatform whatIf(*disk);
             const RunResult foretold = RunScenario(whatIf, scenario);
-            const auto foreseen = DiskState(whatIf);  // taken now: the real run changes what lies below it
             EXPECT_EQ(DiskState(*disk), before);
-            const RunResult real = RunScenario(*disk, scenario);
-            EXPECT_EQ(foretold.success, real.success);
-            EXPECT_EQ(foretold.failure, real.failure);
-            EXPECT_EQ(foretold.error, real.error);
-            EXPECT_EQ(foreseen, DiskState(*disk));
+            disk->ClearFaults();  // to read all that lies there
+            const auto foreseen = DiskState(whatIf);
+            const RunResult done = RunScenario(*real, scenario);
+            EXPECT_EQ(foretold.success, done.success);
+            EXPECT_EQ(foretold.failure, done.failure);
+            EXPECT_EQ(foretold.error, done.error);
+            real->ClearFaults();
+            EXPECT_EQ(foreseen, DiskState(*real));
+            ++cases;
+            agreed += failures() == failed;
         }
     }
+    std::printf("what-if against real runs: %d cases, %d agreed\n", cases, agreed);
 }
 
 }  // namespace

@@ -73,6 +73,13 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
             }
         }
     }
+    // Where the only copy of the settings is a temporary that cannot go into place, a save keeps it.
+    MemoryPlatform memory;
+    ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, path), saved));
+    SettingsFile settings(memory, path, "");
+    memory.FailPath(path, OpMove);
+    EXPECT_EQ(RaisedText([&] { settings.Save(); }), "Cannot create file " + path);
+    EXPECT_EQ(FileText(memory, TemporaryFor(memory, path)), saved);
 }
 
 TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
@@ -115,8 +122,11 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     EXPECT_EQ(failure, "Orlagen configuration failed.\r\n"
                        "File copy from \"c:\\timesheet\\\" to \"h:\\timedata\\\" failed.");
     EXPECT_EQ(FileText(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n");  // not redirected
-    // A location without "orl.inf" (or "orl.ini") is no failure: there is nothing to lose.
+    // A location without "orl.inf" (or "orl.ini") is no failure: there is nothing to lose. A save
+    // that lost "orl.ini" and left it whole under its temporary name is taken up and goes along.
     memory.ClearFaults();
+    ASSERT_TRUE(memory.DeleteFileAt("C:\\TimeSheet\\orl.ini"));
+    ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n"));
     success.clear();
     failure.clear();
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,

@@ -41,7 +41,7 @@ expect_not_redirected() {
     expect_no_temporary
 }
 expect_no_temporary() {
-    ! find "$E2E_H" "$E2E_S" "$E2E_C" -iname '~orl????????.tmp' | grep . || fail "a temporary file was left"
+    ! find "$E2E_H" "$E2E_S" "$E2E_C" -iname '~o?????.tmp' | grep . || fail "a temporary file was left"
 }
 # lay_out_periods FOLDER COUNT: that many period files of a few kilobytes in the data folder.
 lay_out_periods() {
@@ -54,7 +54,7 @@ lay_out_periods() {
 }
 # expect_same_data FROM TO: every file of the data folder FROM is byte for byte in TO.
 expect_same_data() {
-    (cd "$1/Data" && find . -type f ! -iname '~orl????????.tmp') | while read -r file; do
+    (cd "$1/Data" && find . -type f ! -iname '~o?????.tmp') | while read -r file; do
         cmp -s "$1/Data/$file" "$2/Data/$file" || fail "$2/Data/$file is not the copy of $1/Data/$file"
     done
 }
@@ -133,10 +133,10 @@ durable_order)
     sed 's/^/server /' "$trace.server" | sort -n -k2 - "$trace.program" >"$trace"
     e2e_expect_status 0
     awk '
-        /fsync\(|fdatasync\(/ && match($0, /~orl[0-9a-f]+\.tmp>/) { flushed[substr($0, RSTART, RLENGTH - 1)] = 1 }
+        /fsync\(|fdatasync\(/ && match($0, /~o[0-9a-z][0-9a-z][0-9a-z][0-9a-z][0-9a-z]\.tmp>/) { flushed[substr($0, RSTART, RLENGTH - 1)] = 1 }
         /rename/ {
             split($0, quoted, "\""); from = quoted[2]; to = quoted[4]; sub(/.*\//, "", from)
-            if (from !~ /^~orl[0-9a-f]+\.tmp$/) next
+            if (from !~ /^~o[0-9a-z][0-9a-z][0-9a-z][0-9a-z][0-9a-z]\.tmp$/) next
             moves++
             if (!(from in flushed)) { print "renamed before it was flushed: " from " -> " to; bad = 1 }
             if (to ~ /TimeData\/Data\//) lastData = moves
@@ -176,16 +176,16 @@ read_only)
         ORL_COMMAND_LINE="$1" as_user "$loader" "$scratch/home/orl_exact_launch.exe" </dev/null >"$E2E_OUT" 2>&1 ||
             E2E_STATUS=$?
     }
-    leftovers() { find "$E2E_H" "$install" -iname '~orl????????.tmp' ! -name '~orl0badf00d.tmp' | grep .; }
+    leftovers() { find "$E2E_H" "$install" -iname '~o?????.tmp' ! -name '~ob4d00.tmp' | grep .; }
     # A temporary that a killed run left, read-only: never data, never in the way.
-    printf 'cut' >"$install/Data/~orl0badf00d.tmp" && chmod a-w "$install/Data/~orl0badf00d.tmp"
-    chown $user:$user "$install/Data/~orl0badf00d.tmp"
+    printf 'cut' >"$install/Data/~ob4d00.tmp" && chmod a-w "$install/Data/~ob4d00.tmp"
+    chown $user:$user "$install/Data/~ob4d00.tmp"
     for round in 1 2; do
         run_as_user 'orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"'
         e2e_expect_status 0
         grep -q 'Redirection to "h:\\timedata\\" has been established.' "$E2E_OUT" || fail "round $round: $(cat "$E2E_OUT")"
         expect_same_data "$install" "$E2E_H/TimeData"
-        [ ! -e "$E2E_H/TimeData/Data/~orl0badf00d.tmp" ] || fail "a temporary was taken for data"
+        [ ! -e "$E2E_H/TimeData/Data/~ob4d00.tmp" ] || fail "a temporary was taken for data"
         [[ $(stat -c %A "$E2E_H/TimeData/Data/2024-01.txt") != ??w* ]] || fail "the copy lost its read-only attribute"
         grep -q Redirect "$install/orl.ini" || fail "round $round: not redirected"
         run_as_user 'orlconfigc.exe /v"C:\TimeSheet"'  # the same data at both: nothing moves

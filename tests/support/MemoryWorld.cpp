@@ -13,7 +13,7 @@ public:
     std::string Scratch() override { return "C:\\Scratch\\"; }
     std::string Drive(char letter) override {
         std::string root = std::string(1, letter) + ":\\";
-        if (memory_.Probe(root) == PathKind::Missing) memory_.AddDrive(letter);
+        if (memory_.Probe(root) != PathKind::Folder) memory_.AddDrive(letter);  // a drive not there is out of reach
         return root;
     }
     void SetAttributes(const std::string& path, unsigned attributes) override {
