@@ -107,6 +107,12 @@ for file in "$work/signed/orlconfig.exe" "$work/signed/orlconfigc.exe" "$second/
 done
 check "... and not against another certificate" eval '! verifies "$second/dist/$msi" "$work/stranger.pem"'
 check "SHA256SUMS names the signed programs" same "$(sums_of "$work/signed")" "$(grep -E '  orlconfigc?\.exe$' "$second/dist/SHA256SUMS")"
+unsign() {
+    mkdir -p "$work/unsigned" && for program in orlconfig.exe orlconfigc.exe; do
+        osslsigncode remove-signature -in "$work/signed/$program" -out "$work/unsigned/$program" >/dev/null || return 1
+    done && same "$programs" "$(sums_of "$work/unsigned")"
+}
+check "the signed programs without their signatures are the unsigned ones" unsign
 if $runs32; then
     check "the signed orlconfigc.exe /? prints its help" help_of "$work/signed/orlconfigc.exe"
     # Without a display the window build's help box is answered at once.
