@@ -25,6 +25,9 @@ version=$(tr -d '\r' <$record | sed -n 's/^ *VALUE "ProductVersion", "\([0-9.]*\
 numbers=$(tr -d '\r' <$record | sed -n 's/^PRODUCTVERSION \([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\)$/\1.\2.\3.\4/p')
 [ -n "$version" ] && [ "$version" = "$numbers" ] ||
     fail "the product version of $record is not one: \"$version\" as text, \"$numbers\" as numbers"
+# Windows Installer tells versions apart by their first three numbers: a release that raised only
+# the fourth would be installed beside the one before it instead of replacing it.
+[ "${version##*.}" = 0 ] || fail "product version $version: raise one of its first three numbers, not the fourth"
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$root" ] ||

@@ -1,18 +1,13 @@
 #!/bin/bash
-# The release packages as an administrator meets them. tools/package.sh, run in two clean copies
-# of the tree in different folders one after the other, gives the same programs, ZIP and MSI to
-# the byte, and the same programs as the test command's own build. Under Wine the MSI installs
-# both programs and the shortcut and nothing else, the installed console program runs, and
-# uninstalling leaves the disk as it was. Signed with a throwaway certificate, the programs and
-# the MSI verify against that certificate and no other, and the signed programs still run.
+# The release packages as an administrator meets them: the same bytes from two clean copies of the
+# tree; the MSI installed, run and removed under Wine; signatures of a throwaway certificate.
 # BUILD_DIR: the build whose Wine prefix is used; PROGRAMS_DIR: the test command's 32-bit programs.
 set -uo pipefail
 export LC_ALL=C
 tree=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-started=$SECONDS
-failures=0
+started=$SECONDS failures=0
 check() {
     local what=$1; shift
     if "$@"; then echo "ok      $what"; else echo "FAILED  $what"; failures=$((failures + 1)); return 1; fi
@@ -23,8 +18,7 @@ sums_of() { (cd "$1" && sha256sum orlconfig.exe orlconfigc.exe); }
 # A clean copy of the tree (what git would check out, uncommitted changes included), packaged.
 export SOURCE_DATE_EPOCH=$(git -C "$tree" log -1 --format=%ct)
 package() {
-    local copy=$1; shift
-    mkdir -p "$copy"
+    local copy=$1; shift; mkdir -p "$copy"
     (cd "$tree" && git ls-files -z --cached --others --exclude-standard |
         tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$copy"
     env "$@" "$copy/tools/package.sh" >"$copy.log" 2>&1 || { tail -20 "$copy.log"; false; }
@@ -32,8 +26,7 @@ package() {
 first=$work/first/orlconfig
 second=$work/another/place/for/the/second-copy
 version=$(sed -n 's/^ *VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' "$tree/console/resources/orlconfig.rc")
-zip=orlconfig-$version-win32.zip
-msi=orlconfig-$version.msi
+zip=orlconfig-$version-win32.zip msi=orlconfig-$version.msi
 
 check "package.sh packs a clean copy" package "$first"
 check "package.sh packs a second clean copy, elsewhere and later" package "$second"
@@ -48,19 +41,14 @@ check "the ZIP holds README.txt and both programs, nothing else" \
 unzip -q -d "$work/unzipped" "$first/dist/$zip"
 check "the ZIP's programs are the ones SHA256SUMS names" same "$programs" "$(sums_of "$work/unzipped")"
 check "the MSI has no custom actions" same "" "$(msiinfo export "$first/dist/$msi" CustomAction | tail -n +4)"
-verifies() { osslsigncode verify -in "$1" -CAfile "$2" >"$work/verify.log" 2>&1; }
 signed() { rm -f "$work/signature"; osslsigncode extract-signature -in "$1" -out "$work/signature" >/dev/null 2>&1; }
-unsigned() {
-    grep -q '^Not signed' "$first.log" &&
-        ! signed "$first/dist/$msi" && ! signed "$work/unzipped/orlconfig.exe" && ! signed "$work/unzipped/orlconfigc.exe"
-}
-check "unsigned: the command says so, and neither the programs nor the MSI has a signature" unsigned
+check "unsigned: the command says so, and neither the programs nor the MSI has a signature" eval 'grep -q "^Not signed" \
+    "$first.log" && ! signed "$first/dist/$msi" && ! signed "$work/unzipped/orlconfig.exe" && ! signed "$work/unzipped/orlconfigc.exe"'
 
 # The Windows Installer of the build's own Wine prefix. Shortcut files go to the host's menus only
 # through winemenubuilder, which stays off.
 export WINEPREFIX=$BUILD_DIR/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-runs32=true
-/usr/lib/wine/wine --version >/dev/null 2>&1 || runs32=false
+runs32=true; /usr/lib/wine/wine --version >/dev/null 2>&1 || runs32=false
 $runs32 || echo "32-bit programs cannot run on this machine: the programs are checked as files, not run"
 "$BUILD_DIR/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1
 msiexec() { /usr/lib/wine/wine64 msiexec "$1" "Z:${2//\//\\}" /qn; }
@@ -96,8 +84,8 @@ certificate() {
         -out "$work/$1.pem" -addext extendedKeyUsage=codeSigning 2>/dev/null &&
         openssl pkcs12 -export -inkey "$work/$1.key" -in "$work/$1.pem" -out "$work/$1.pfx" -passout pass:not-a-secret
 }
-certificates() { certificate signer && certificate stranger; }
-check "openssl makes two throwaway certificates" certificates
+verifies() { osslsigncode verify -in "$1" -CAfile "$2" >"$work/verify.log" 2>&1; }
+check "openssl makes two throwaway certificates" eval 'certificate signer && certificate stranger'
 check "package.sh signs with a PFX and its password" package "$second" ORL_PROGRAMS_DIR="$PROGRAMS_DIR" \
     ORL_SIGN_PFX="$work/signer.pfx" ORL_SIGN_PASSWORD=not-a-secret
 unzip -q -d "$work/signed" "$second/dist/$zip"
@@ -107,17 +95,16 @@ for file in "$work/signed/orlconfig.exe" "$work/signed/orlconfigc.exe" "$second/
 done
 check "... and not against another certificate" eval '! verifies "$second/dist/$msi" "$work/stranger.pem"'
 check "SHA256SUMS names the signed programs" same "$(sums_of "$work/signed")" "$(grep -E '  orlconfigc?\.exe$' "$second/dist/SHA256SUMS")"
-unsign() {
-    mkdir -p "$work/unsigned" && for program in orlconfig.exe orlconfigc.exe; do
-        osslsigncode remove-signature -in "$work/signed/$program" -out "$work/unsigned/$program" >/dev/null || return 1
-    done && same "$programs" "$(sums_of "$work/unsigned")"
-}
-check "the signed programs without their signatures are the unsigned ones" unsign
+mkdir "$work/unsigned"
+for program in orlconfig.exe orlconfigc.exe; do
+    osslsigncode remove-signature -in "$work/signed/$program" -out "$work/unsigned/$program" >/dev/null
+done
+check "the signed programs without their signatures are the unsigned ones" same "$programs" "$(sums_of "$work/unsigned")"
 if $runs32; then
     check "the signed orlconfigc.exe /? prints its help" help_of "$work/signed/orlconfigc.exe"
     # Without a display the window build's help box is answered at once.
-    window_help() { env -u DISPLAY "$BUILD_DIR/wine-run.sh" "$work/signed/orlconfig.exe" '/?' >/dev/null 2>&1; }
-    check "the signed orlconfig.exe /? runs to its end" window_help
+    check "the signed orlconfig.exe /? runs to its end" \
+        eval 'env -u DISPLAY "$BUILD_DIR/wine-run.sh" "$work/signed/orlconfig.exe" "/?" >/dev/null 2>&1'
 fi
 
 echo "packaging tier: $failures failed, in $((SECONDS - started)) s"
