@@ -12,6 +12,8 @@
 # ORL_PROGRAMS_DIR, when set, names a folder whose programs are packed instead of building them:
 # programs built from this same tree elsewhere, for instance, to be signed where the key is kept.
 set -euo pipefail
+# Files named relative to the folder the command is started from.
+for name in ORL_SIGN_PFX ORL_PROGRAMS_DIR; do [ -z "${!name:-}" ] || export "$name=$(realpath -m -- "${!name}")"; done
 cd "$(dirname "$0")/.."
 root=$PWD
 tools/install-packages.sh
