@@ -14,12 +14,39 @@ suite=trixie
 "$wine32" --version >/dev/null 2>&1 && exit 0
 [ "$(id -u)" -eq 0 ] || { echo "32-bit emulation needs root" >&2; exit 1; }
 
+# The Debian mirror that this machine's own apt sources name for its release, in one-line
+# (sources.list, *.list) or deb822 (*.sources) form: the emulator comes from the same mirror.
+debian_mirror() {
+    local release; release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$release" ] || return 1
+    {
+        cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+            sed -E 's/\[[^]]*\]//' | awk -v release="$release" '$1 == "deb" && $3 == release { print $2 }'
+        cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk -v release="$release" '
+            function paragraph_end() {
+                if (types ~ /(^| )deb( |$)/ && (" " suites " ") ~ (" " release " ") && enabled != "no") {
+                    split(uris, uri, " "); print uri[1]
+                }
+                types = uris = suites = enabled = ""
+            }
+            /^#/ { next }
+            /^[ \t]*$/ { paragraph_end(); next }
+            { field = tolower($1); sub(/^[^:]*:[ \t]*/, "") }
+            field == "types:" { types = $0 } field == "uris:" { uris = $0 }
+            field == "suites:" { suites = $0 } field == "enabled:" { enabled = tolower($0) }
+            END { paragraph_end() }'
+    } | head -1 | grep .
+}
+
 # The emulator alone, from one package of Debian 13, fetched through a private apt state so that
-# the machine's own package sources and lists stay as they are.
+# the machine's own package sources and lists stay as they are: the machine's mirror, the next
+# release's suite.
 fetch_emulator() {
-    local work; work=$(mktemp -d)
+    local work mirror
+    mirror=$(debian_mirror) || { echo "this machine's apt sources name no Debian mirror for its release" >&2; return 1; }
+    work=$(mktemp -d)
     mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
-    echo "deb [arch=amd64] http://deb.debian.org/debian $suite main" >"$work/sources.list"
+    echo "deb [arch=amd64] $mirror $suite main" >"$work/sources.list"
     local apt=(apt-get -q -o APT::Sandbox::User=root -o Dir::Etc::SourceList="$work/sources.list"
                -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache")
     "${apt[@]}" update >/dev/null &&
