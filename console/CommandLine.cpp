@@ -14,6 +14,44 @@ bool IsSeparator(char c) {
 
 std::string Option(const std::string& argument) { return LowerAZ(argument.substr(0, 2)); }
 
+struct FolderOption {
+    const char* option;
+    std::string CommandLineSettings::*folder;
+    const char* whenEmpty;  // what the run then does
+};
+
+const FolderOption kFolderOptions[] = {
+    {"/v", &CommandLineSettings::installFolder, "no installation folder is given"},
+    {"/s", &CommandLineSettings::serverFolder, "the server is removed"},
+    {"/r", &CommandLineSettings::newRedirect, "the redirection is removed"},
+};
+
+// The argument is one of the options of the syntax ("/c" included, which is accepted and ignored).
+bool IsOption(const std::string& argument) {
+    static const char* const kOptions[] = {"/v", "/s", "/r", "/d", "/a", "/x", "/w", "/c", "/?", "-?", "/h", "-h"};
+    const std::string option = Option(argument);
+    for (const char* known : kOptions) {
+        if (option == known) return true;
+    }
+    return argument == "--help";
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// The note for a folder option: given again, or given without its value, in which case a value
+// that follows after a blank is ignored (and said so here, not by a note of its own).
+std::string FolderNote(const FolderOption& folder, const std::string& argument, bool again,
+                       const std::string* following) {
+    const std::string name = argument.substr(0, 2), value = TrimControl(argument.substr(2));
+    if (again) {
+        return "note: " + name + " given twice; the last one, " + (value.empty() ? "empty" : Quoted(value)) +
+               ", counts" + (value.empty() ? std::string(": ") + folder.whenEmpty : "");
+    }
+    return "note: " + name + " has no value" +
+           (following != nullptr ? " (a blank follows it); " + Quoted(*following) + " is ignored, so " : ", so ") +
+           folder.whenEmpty;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitCommandLine(const std::string& line) {
@@ -41,14 +79,27 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
 CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::string>& arguments) {
     CommandLineSettings settings;
     settings.installFolder = DefaultInstallFolder(platform);
-    for (const std::string& argument : arguments) {
-        if (argument.size() < 2) continue;
+    std::string given;               // the folder options met so far
+    std::vector<bool> named(arguments.size());  // already named in a note
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         const std::string option = Option(argument);
-        const std::string value = TrimControl(LowerAZ(argument.substr(2)));
-        if (option == "/v") settings.installFolder = value;
-        else if (option == "/s") settings.serverFolder = value;
-        else if (option == "/r") settings.newRedirect = value;
-        else if (option == "/d") settings.copySharedRequest = true;
+        if (!IsOption(argument)) {
+            if (!named[i]) settings.notes.push_back("note: " + Quoted(argument) + " is not an option and is ignored");
+            continue;
+        }
+        for (const FolderOption& folder : kFolderOptions) {
+            if (option != folder.option) continue;
+            settings.*folder.folder = TrimControl(LowerAZ(argument.substr(2)));
+            const bool again = given.find(option) != std::string::npos;
+            const bool next = i + 1 < arguments.size() && !IsOption(arguments[i + 1]);
+            if (again || (settings.*folder.folder).empty()) {
+                settings.notes.push_back(FolderNote(folder, argument, again, next ? &arguments[i + 1] : nullptr));
+                if (next && !again) named[i + 1] = true;
+            }
+            given += option;
+        }
+        if (option == "/d") settings.copySharedRequest = true;
         else if (option == "/a") settings.userAdmin = true;
         else if (option == "/x") settings.adminOnly = true;
         else if (option == "/w") settings.whatIf = true;

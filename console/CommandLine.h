@@ -24,6 +24,9 @@ struct CommandLineSettings {
     bool userAdmin = false;          // "/a"
     bool adminOnly = false;          // "/x"
     bool whatIf = false;             // "/w": tell what the run would change, and change nothing
+    // One line per argument that the run ignores or that empties an option, in their order: a
+    // what-if run shows them, since such a line may not ask for what its writer meant.
+    std::vector<std::string> notes;
 };
 
 // Reads the arguments after the program name. An option is an argument's first two characters,

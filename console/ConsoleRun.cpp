@@ -70,6 +70,7 @@ Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings)
     Outcome outcome = ConfigureAsAsked(whatIf, settings);
     std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
     report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes()));
+    for (const std::string& note : settings.notes) report += "\r\n" + note;
     return outcome;
 }
 

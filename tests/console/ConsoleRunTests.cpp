@@ -158,5 +158,29 @@ TEST_F(ConsoleRunTest, AWhatIfRunShowsTheReportAndTheChangesAndChangesNothing) {
     EXPECT_EQ(Read("H:\\TimeData\\Data\\2024-01.txt"), "a\r\n");
 }
 
+// A what-if run ends with a note for each argument that the real run ignores or that empties an
+// option; the real run itself says nothing of them.
+TEST_F(ConsoleRunTest, AWhatIfRunNotesTheArgumentsALineLoses) {
+    LayOut("C:\\TimeSheet\\", "", "a\r\n");
+    const std::pair<std::vector<std::string>, std::string> lines[] = {
+        {{"/vC:\\TimeSheet", "/r", "H:\\TimeData"},
+         "\r\nnote: /r has no value (a blank follows it); \"H:\\TimeData\" is ignored, so the redirection is removed"},
+        {{"/vC:\\TimeSheet", "/q", "x"},
+         "\r\nnote: \"/q\" is not an option and is ignored\r\nnote: \"x\" is not an option and is ignored"},
+        {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/S"},
+         "\r\nnote: /S given twice; the last one, empty, counts: the server is removed"},
+        {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/c"}, "\r\nwrite c:\\timesheet\\orl.ini: [Server] ServerPath = s:\\workgroup"},
+    };
+    for (const auto& [line, ending] : lines) {
+        std::vector<std::string> whatIf = line;
+        whatIf.push_back("/w");
+        Run(whatIf);
+        const std::string shown = display.shown.back();
+        EXPECT_EQ(shown.substr(shown.size() - std::min(shown.size(), ending.size())), ending) << shown;
+        Run(line);
+        EXPECT_EQ(display.shown.back().find("note:"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace orl
