@@ -58,8 +58,8 @@ what_if)
         'Redirection to "h:\timedata\" has been established.' \
         'Data files have been copied to "h:\timedata\"' \
         'What-if run: no changes were made. The run would:' \
-        'create folder s:\workgroup\Data\' \
-        'create folder h:\timedata\Data\' \
+        'create folder s:\workgroup\Data\ (not tried)' \
+        'create folder h:\timedata\Data\ (not tried)' \
         'copy data from c:\timesheet\ to h:\timedata\: 5 files, 75 bytes' \
         'write c:\timesheet\orl.ini' \
         'write h:\timedata\orl.ini' \

@@ -226,6 +226,24 @@ offline_share)
     done
     [ "$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)" = "$before" ] ||
         fail "a run changed the disk" ;;
+what_if_nowhere)
+    # A redirection to a server that is not there, or to a drive letter that is not mapped: the
+    # what-if run gives the real run's report and status, and changes nothing.
+    lay_out "$install" 2000 2000
+    rm -r "$E2E_PREFIX/dosdevices/unc"
+    for target in '\\NOSRV\Home\kim' 'Q:\TimeData'; do
+        before=$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)
+        e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" /s\"S:\\Workgroup\" /r\"$target\" /w"
+        foretold=$E2E_STATUS
+        sed '/^What-if run/,$d; s/\r$//; /^$/d' "$E2E_OUT" >"$E2E_OUT.foretold"
+        [ "$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)" = "$before" ] ||
+            fail "the what-if run changed the disk"
+        e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" /s\"S:\\Workgroup\" /r\"$target\""
+        [ "$E2E_STATUS" = "$foretold" ] || fail "$target: what-if status $foretold, real $E2E_STATUS"
+        sed -i 's/\r$//; /^$/d' "$E2E_OUT"
+        cmp -s "$E2E_OUT" "$E2E_OUT.foretold" || fail "$target: what-if [$(cat "$E2E_OUT.foretold")] real [$(cat "$E2E_OUT")]"
+        grep -q 'could not be created' "$E2E_OUT" || fail "$target: $(cat "$E2E_OUT")"
+    done ;;
 long_paths)
     # An installation, a redirection and a server at paths of over 300 characters: the data
     # arrive whole, what lay at the new location is backed up, the shared files reach the server.
