@@ -58,6 +58,8 @@ expect_same_data() {
         cmp -s "$1/Data/$file" "$2/Data/$file" || fail "$2/Data/$file is not the copy of $1/Data/$file"
     done
 }
+# Every file and folder of the installation and the two drives, with its size.
+disk_listing() { (cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort); }
 # FILE ORIGINAL: the file is absent or whole.
 expect_whole_or_absent() {
     [ ! -e "$1" ] || cmp -s "$1" "$2" || fail "$1 is cut: $(stat -c %s "$1") of $(stat -c %s "$2") bytes"
@@ -218,26 +220,24 @@ offline_share)
     lay_out "$E2E_TEAMS/alice" 2000 2000
     printf '[Setup]\r\nRedirect=\\\\FILESRV\\Teams\\alice\r\n' >"$install/orl.ini"
     rm -r "$E2E_PREFIX/dosdevices/unc"  # no network at all: Wine then says ERROR_BAD_DEV_TYPE
-    before=$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)
+    before=$(disk_listing)
     for line in '/s"S:\Workgroup" /d' '' '/r"H:\TimeData"' '/s"S:\Workgroup" /w'; do
         e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" $line"
         e2e_expect_status 1
         grep -q '^Cannot open file \\\\filesrv\\teams\\alice\\' "$E2E_OUT" || fail "[$line]: $(cat "$E2E_OUT")"
     done
-    [ "$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)" = "$before" ] ||
-        fail "a run changed the disk" ;;
+    [ "$(disk_listing)" = "$before" ] || fail "a run changed the disk" ;;
 what_if_nowhere)
     # A redirection to a server that is not there, or to a drive letter that is not mapped: the
     # what-if run gives the real run's report and status, and changes nothing.
     lay_out "$install" 2000 2000
     rm -r "$E2E_PREFIX/dosdevices/unc"
     for target in '\\NOSRV\Home\kim' 'Q:\TimeData'; do
-        before=$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)
+        before=$(disk_listing)
         e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" /s\"S:\\Workgroup\" /r\"$target\" /w"
         foretold=$E2E_STATUS
         sed '/^What-if run/,$d; s/\r$//; /^$/d' "$E2E_OUT" >"$E2E_OUT.foretold"
-        [ "$(cd "$E2E_C/.." && find drive_c/TimeSheet "$E2E_S" "$E2E_H" -printf '%p %s\n' | sort)" = "$before" ] ||
-            fail "the what-if run changed the disk"
+        [ "$(disk_listing)" = "$before" ] || fail "the what-if run changed the disk"
         e2e_run "orlconfigc.exe /v\"C:\\TimeSheet\" /s\"S:\\Workgroup\" /r\"$target\""
         [ "$E2E_STATUS" = "$foretold" ] || fail "$target: what-if status $foretold, real $E2E_STATUS"
         sed -i 's/\r$//; /^$/d' "$E2E_OUT"
@@ -299,7 +299,7 @@ server_storm)
 two_runs)
     # A second run on an installation that is being configured ends at once and changes nothing.
     lay_out "$install" 2000 2000
-    lay_out_periods "$install" 400
+    lay_out_periods "$install" 250
     mkdir -p "$E2E_H/TimeData"
     (ORL_COMMAND_LINE='orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"' \
         "$WINE_RUN" "$E2E_BIN/orl_exact_launch.exe" </dev/null >"$E2E_OUT.first" 2>&1; echo $? >"$E2E_OUT.first.status") &
