@@ -19,11 +19,15 @@ set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/OutcomeReport.cpp
   ${CMAKE_SOURCE_DIR}/core/SettingsFile.cpp
   ${CMAKE_SOURCE_DIR}/core/Text.cpp)
+# What both front ends share: the questions, the outcome display, the program's texts.
+set(ORL_FRONT_SOURCES
+  ${CMAKE_SOURCE_DIR}/front/LocationsToCompare.cpp
+  ${CMAKE_SOURCE_DIR}/front/OutcomeDisplay.cpp
+  ${CMAKE_SOURCE_DIR}/front/ProgramTexts.cpp
+  ${CMAKE_SOURCE_DIR}/front/Questions.cpp)
 set(ORL_CONSOLE_SOURCES
   ${CMAKE_SOURCE_DIR}/console/CommandLine.cpp
   ${CMAKE_SOURCE_DIR}/console/ConsoleRun.cpp
-  ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp
-  ${CMAKE_SOURCE_DIR}/console/Questions.cpp
   ${CMAKE_SOURCE_DIR}/console/WhatIfReport.cpp
   ${ORL_WHATIF_PLATFORM_SOURCES})
 set(ORL_UI_SOURCES

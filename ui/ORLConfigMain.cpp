@@ -1,6 +1,7 @@
 #include "ui/ORLConfigMain.h"
 
 #include "core/ORLConfigUtil.h"
+#include "front/LocationsToCompare.h"
 
 namespace orl {
 

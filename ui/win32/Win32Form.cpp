@@ -6,7 +6,7 @@
 #include <exception>
 #include <thread>
 
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
 #include "ui/win32/SelectFolder.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/ProgressWindow.h"
