@@ -2,7 +2,10 @@
 add_library(orl_win32_front STATIC
   ${CMAKE_SOURCE_DIR}/console/Win32Display.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Application.cpp
+  ${CMAKE_SOURCE_DIR}/ui/win32/Fonts.cpp
+  ${CMAKE_SOURCE_DIR}/ui/win32/FormControls.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/FormTables.cpp
+  ${CMAKE_SOURCE_DIR}/ui/win32/Labels.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/ProgressWindow.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/SelectFolder.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Win32Form.cpp)

@@ -32,6 +32,7 @@ set(ORL_CONSOLE_SOURCES
   ${ORL_WHATIF_PLATFORM_SOURCES})
 set(ORL_UI_SOURCES
   ${CMAKE_SOURCE_DIR}/ui/FormView.cpp
+  ${CMAKE_SOURCE_DIR}/ui/LongWork.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigMain.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigParamInfo.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigRedirect.cpp)
