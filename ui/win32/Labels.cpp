@@ -14,6 +14,10 @@ namespace {
 
 const int kBevel = 2;  // a panel's edge, inside its box
 
+// The property that marks an overstruck label (the subclass itself cannot be asked for: not every
+// import library of comctl32 has GetWindowSubclass).
+const char kOverstruck[] = "orl.overstruck";
+
 bool Overstruck(HWND label);
 
 std::string LabelText(HWND label) {
@@ -147,16 +151,14 @@ LRESULT CALLBACK OverstrikeProcedure(HWND label, UINT message, WPARAM wParam, LP
         EndPaint(label, &paint);
         return 0;
     }
+    if (message == WM_NCDESTROY) RemovePropA(label, kOverstruck);
     const LRESULT result = DefSubclassProc(label, message, wParam, lParam);
     // The static control draws a new text or state at once, itself: drawn again over it.
     if (message == WM_SETTEXT || message == WM_ENABLE) InvalidateRect(label, nullptr, TRUE);
     return result;
 }
 
-bool Overstruck(HWND label) {
-    DWORD_PTR data = 0;
-    return GetWindowSubclass(label, OverstrikeProcedure, 0, &data) != FALSE;
-}
+bool Overstruck(HWND label) { return GetPropA(label, kOverstruck) != nullptr; }
 
 }  // namespace
 
@@ -186,6 +188,7 @@ void FitLabel(HWND label, const LabelBox& box) {
 }
 
 void OverstrikeLabel(HWND label) {
+    SetPropA(label, kOverstruck, reinterpret_cast<HANDLE>(1));
     SetWindowSubclass(label, OverstrikeProcedure, 0, 0);
     InvalidateRect(label, nullptr, TRUE);
 }
