@@ -2,7 +2,6 @@
 // labels whose text shows whole, bold status lines, centred windows.
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "tests/gui/Driver.h"
 
@@ -101,37 +100,16 @@ void Draw(HWND label, HFONT font, bool overstruck, Pixels& into) {
     SelectObject(into.Dc(), old);
 }
 
-// Which of the label's pixels no sibling above it covers, row by row.
-std::vector<bool> Uncovered(HWND label, int width, int height) {
-    RECT bounds;
-    GetWindowRect(label, &bounds);
-    std::vector<RECT> covering;
-    for (HWND above = GetWindow(label, GW_HWNDPREV); above != nullptr; above = GetWindow(above, GW_HWNDPREV)) {
-        RECT area;
-        if (IsWindowVisible(above) && GetWindowRect(above, &area)) covering.push_back(area);
-    }
-    std::vector<bool> uncovered(static_cast<size_t>(width * height), true);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const POINT at = {bounds.left + x, bounds.top + y};
-            for (const RECT& area : covering) {
-                if (PtInRect(&area, at)) uncovered[y * width + x] = false;
-            }
-        }
-    }
-    return uncovered;
-}
-
 // The label's font as its pixels tell it: the form's Tahoma or a smaller one (down to three
-// quarters), drawn plain or overstruck, whichever draws its text exactly as the screen shows
-// it. Told while the label is enabled (a disabled one draws grey). The caller deletes the font.
+// quarters), drawn plain or overstruck, whichever draws the top of its first line exactly as the
+// screen shows it (lower down, a label may lie under the next one). Told while the label is
+// enabled: a disabled one draws grey. The caller deletes the font.
 HFONT FontOf(HWND label, const orl::ControlRow& row) {
     RECT client;
     GetClientRect(label, &client);
+    const int rows = std::min<int>(client.bottom, FormFontPixels() * 3 / 4);
     Pixels shown(client.right, client.bottom);
     CopyFromScreen(label, shown);
-    GdiFlush();
-    const std::vector<bool> uncovered = Uncovered(label, client.right, client.bottom);
     const bool bold = row.style & orl::kBold;
     int best = -1, bestPixels = 0;
     for (int pixels = FormFontPixels(); pixels >= FormFontPixels() * 3 / 4; --pixels) {
@@ -142,10 +120,8 @@ HFONT FontOf(HWND label, const orl::ControlRow& row) {
             DeleteObject(font);
             GdiFlush();
             int differ = 0;
-            for (int y = 0; y < client.bottom; ++y) {
-                for (int x = 0; x < client.right; ++x) {
-                    differ += uncovered[y * client.right + x] && shown.Dark(x, y) != drawn.Dark(x, y);
-                }
+            for (int y = 0; y < rows; ++y) {
+                for (int x = 0; x < client.right; ++x) differ += shown.Dark(x, y) != drawn.Dark(x, y);
             }
             if (best < 0 || differ < best) best = differ, bestPixels = pixels;
         }

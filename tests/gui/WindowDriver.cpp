@@ -210,13 +210,13 @@ void SendClose(const std::string& className, const std::string& how) {
     DWORD_PTR answer = 0;
     if (how == "ALT+F4") {
         PostMessageA(target, WM_SYSKEYDOWN, VK_F4, 1 << 29);  // bit 29: Alt held down
+        Sleep(200);                                           // handled in its turn
     } else {
         const bool system = how == "SC_CLOSE";
         Check(SendMessageTimeoutA(target, system ? WM_SYSCOMMAND : WM_CLOSE, system ? SC_CLOSE : 0, 0, SMTO_ABORTIFHUNG,
                                   5000, &answer) != 0,
               className + " did not answer " + how);
     }
-    Sleep(200);
 }
 
 // Long work still going: its progress window shown, the main window and the application's window
