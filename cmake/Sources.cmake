@@ -23,15 +23,20 @@ set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/SettingsFile.cpp
   ${CMAKE_SOURCE_DIR}/core/Text.cpp
   ${CMAKE_SOURCE_DIR}/core/WholeFiles.cpp)
+# What both front ends share: the questions, the outcome display, the program's texts.
+set(ORL_FRONT_SOURCES
+  ${CMAKE_SOURCE_DIR}/front/LocationsToCompare.cpp
+  ${CMAKE_SOURCE_DIR}/front/OutcomeDisplay.cpp
+  ${CMAKE_SOURCE_DIR}/front/ProgramTexts.cpp
+  ${CMAKE_SOURCE_DIR}/front/Questions.cpp)
 set(ORL_CONSOLE_SOURCES
   ${CMAKE_SOURCE_DIR}/console/CommandLine.cpp
   ${CMAKE_SOURCE_DIR}/console/ConsoleRun.cpp
-  ${CMAKE_SOURCE_DIR}/console/ProgramTexts.cpp
-  ${CMAKE_SOURCE_DIR}/console/Questions.cpp
   ${CMAKE_SOURCE_DIR}/console/WhatIfReport.cpp
   ${ORL_WHATIF_PLATFORM_SOURCES})
 set(ORL_UI_SOURCES
   ${CMAKE_SOURCE_DIR}/ui/FormView.cpp
+  ${CMAKE_SOURCE_DIR}/ui/LongWork.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigMain.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigParamInfo.cpp
   ${CMAKE_SOURCE_DIR}/ui/ORLConfigRedirect.cpp)

@@ -1,22 +1,12 @@
 #include "console/ConsoleRun.h"
 
-#include <new>
-
 #include "console/CommandLine.h"
-#include "console/ProgramTexts.h"
 #include "console/WhatIfReport.h"
 #include "core/ORLConfigUtil.h"
+#include "front/LocationsToCompare.h"
+#include "front/ProgramTexts.h"
 
 namespace orl {
-
-std::vector<std::string> LocationsToCompare(Platform& platform, const std::string& installFolder,
-                                            const std::string& currentRedirect, const std::string& newRedirect) {
-    const bool compare = !newRedirect.empty() ? IsInstallFolder(platform, newRedirect)
-                                              : !currentRedirect.empty() && IsInstallFolder(platform, installFolder);
-    if (!compare) return {};
-    return {currentRedirect.empty() ? installFolder : currentRedirect,
-            newRedirect.empty() ? installFolder : newRedirect};
-}
 
 namespace {
 
@@ -28,23 +18,6 @@ bool TransferData(Platform& platform, const CommandLineSettings& settings, const
     int result = CompareDataSets(platform, locations);
     return result == kFirstHoldsMore || result == kEachHoldsMore;
 }
-
-}  // namespace
-
-std::string ErrorMessage(const std::exception& error) {
-    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
-        return "Not enough memory to complete the configuration";
-    }
-    return error.what();
-}
-
-std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild) {
-    const std::string syntax = SyntaxText(consoleBuild);
-    display.ShowSyntax(syntax);
-    return syntax;
-}
-
-namespace {
 
 struct Outcome {
     std::string success, failure;

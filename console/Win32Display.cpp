@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
+#include "platform/Platform.h"
 
 namespace orl {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "console/ConsoleRun.h"
+#include "front/OutcomeDisplay.h"
 
 namespace orl {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "console/ConsoleRun.h"
+#include "front/OutcomeDisplay.h"
 
 namespace orl {
 

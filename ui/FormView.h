@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "console/Questions.h"
+#include "front/Questions.h"
 
 namespace orl {
 

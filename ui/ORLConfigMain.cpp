@@ -1,6 +1,7 @@
 #include "ui/ORLConfigMain.h"
 
 #include "core/ORLConfigUtil.h"
+#include "front/LocationsToCompare.h"
 
 namespace orl {
 
@@ -133,8 +134,10 @@ bool TMainConfigForm::AskTransfer(int comparison, bool& transferData) {
 }
 
 void TMainConfigForm::btnOKClick() {
+    // Everything the configuration needs of the window is read here, before any work starts.
     const std::string installFolder = view_.Text("txtInstallFolder");
     const std::string serverFolder = view_.Text("txtServerFolder");
+    const bool userAdmin = view_.Checked("rbAdminUser"), adminOnly = view_.Checked("rbAdminOnly");
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {
@@ -156,8 +159,6 @@ void TMainConfigForm::btnOKClick() {
         if (!AskTransfer(comparison, transferData)) return;
     }
 
-    // Everything the configuration needs of the window is read here, before it starts.
-    const bool userAdmin = view_.Checked("rbAdminUser"), adminOnly = view_.Checked("rbAdminOnly");
     std::string successReport, failureReport;
     view_.RunLong("Configuring", [&] {
         configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "console/ConsoleRun.h"
 #include "core/Configure.h"
+#include "front/OutcomeDisplay.h"
 #include "platform/Platform.h"
 #include "ui/FormView.h"
 

@@ -1,6 +1,6 @@
 #include "ui/ORLConfigParamInfo.h"
 
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
 
 namespace orl {
 

@@ -2,7 +2,7 @@
 // administrators who configure workstations from scripts.
 #pragma once
 
-#include "console/ConsoleRun.h"
+#include "front/OutcomeDisplay.h"
 #include "ui/FormView.h"
 
 namespace orl {

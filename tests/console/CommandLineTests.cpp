@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "console/CommandLine.h"
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
 #include "platform/memory/MemoryPlatform.h"
 
 namespace orl {

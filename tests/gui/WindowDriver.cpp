@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/win32/FormTable.h"
+#include "tests/gui/Driver.h"
 
-namespace {
+namespace driver {
 
 using orl::FormTable;
 
@@ -37,9 +37,10 @@ void Check(bool holds, const std::string& what) {
     std::printf("  FAILED: %s\n", what.c_str());
 }
 
-// A state the program reaches once it has handled what was posted to it.
+// A state the program reaches once it has handled what was posted to it; on a loaded machine
+// that may take seconds.
 bool Eventually(const std::function<bool()>& holds) {
-    for (int waited = 0; waited < 3000; waited += 50) {
+    for (int waited = 0; waited < 10000; waited += 50) {
         if (holds()) return true;
         Sleep(50);
     }
@@ -69,8 +70,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM windows) {
     return TRUE;
 }
 
-// The top-level windows (no parent given) or every descendant of the parent.
-std::vector<HWND> Windows(HWND parent = nullptr) {
+std::vector<HWND> Windows(HWND parent) {
     std::vector<HWND> windows;
     if (parent == nullptr) {
         EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
@@ -81,11 +81,11 @@ std::vector<HWND> Windows(HWND parent = nullptr) {
 }
 
 // A visible top-level window of the program with the class (and caption, when given).
-HWND FindProgramWindow(const std::string& className, const std::string& caption = "") {
+HWND FindProgramWindow(const std::string& className, const std::string& caption = "", bool hiddenToo = false) {
     for (HWND window : Windows()) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == program.dwProcessId && IsWindowVisible(window) && ClassOf(window) == className &&
+        if (owner == program.dwProcessId && (hiddenToo || IsWindowVisible(window)) && ClassOf(window) == className &&
             (caption.empty() || WindowText(window) == caption)) {
             return window;
         }
@@ -93,8 +93,10 @@ HWND FindProgramWindow(const std::string& className, const std::string& caption 
     return nullptr;
 }
 
+// The window that the program shows next; the end of a long configuration may take minutes on a
+// loaded machine.
 HWND WaitFor(const std::string& className, const std::string& caption = "") {
-    for (int waited = 0; waited < 30000; waited += 50) {
+    for (int waited = 0; waited < 180000; waited += 50) {
         if (HWND window = FindProgramWindow(className, caption)) return window;
         if (WaitForSingleObject(program.hProcess, 50) == WAIT_OBJECT_0) break;
     }
@@ -143,41 +145,6 @@ int Dpi() {
 
 int Scale(int pixels) { return MulDiv(pixels, Dpi(), 96); }
 
-// Every control of the form's table at its place and size, with its designed text; a label
-// sized to its text has some width and one line's height.
-void CheckLayout() {
-    RECT client;
-    GetClientRect(form, &client);
-    Check(client.right == Scale(table->clientWidth) && client.bottom == Scale(table->clientHeight),
-          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
-    for (size_t row = 0; row < table->controlCount; ++row) {
-        const orl::ControlRow& control = table->controls[row];
-        HWND window = Control(control.name);
-        if (window == nullptr) continue;
-        RECT bounds;
-        GetWindowRect(window, &bounds);
-        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
-        const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
-        std::string where = std::string(control.name) + " at " + std::to_string(bounds.left) + "," +
-                            std::to_string(bounds.top) + " " + std::to_string(width) + "x" + std::to_string(height);
-        Check(bounds.left == Scale(control.left) && bounds.top == Scale(control.top), where);
-        if (control.width == 0) {
-            Check(width > 0 && height > Scale(10) && height < Scale(16), where);
-        } else {
-            Check(width == Scale(control.width) && height == Scale(control.height), where);
-        }
-        const bool statusLine = control.style & orl::kBold;
-        if (*control.text && !statusLine)
-            Check(WindowText(window) == control.text, std::string(control.name) + " text");
-        const LONG style = GetWindowLongA(window, GWL_STYLE);
-        if (control.kind == orl::ControlKind::FolderField) {
-            Check((style & ES_READONLY) && !(style & WS_TABSTOP),
-                  std::string(control.name) + " read-only, no tab stop");
-        }
-        if (control.style & orl::kDefault) Check((style & 0xF) == BS_DEFPUSHBUTTON, "default button");
-    }
-}
-
 void Screenshot(const std::string& name) {
     char marker[MAX_PATH] = "";
     GetEnvironmentVariableA("ORL_SHOT_MARKER", marker, MAX_PATH);
@@ -186,12 +153,13 @@ void Screenshot(const std::string& name) {
     for (int i = 0; i < 200 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
 }
 
-// The program's message box (or dialog) with the caption; its text and buttons are checked and
-// the button named is pressed.
+// The program's message box (or dialog) with the caption, in front; its text and buttons are
+// checked and the button named is pressed.
 void AnswerBox(const std::string& caption, const std::string& text, const std::string& button,
                const std::string& screenshot) {
     HWND box = WaitFor("#32770", caption);
     if (box == nullptr) return;
+    Check(Eventually([&] { return GetForegroundWindow() == box; }), "the box is not in front");
     Check(WindowText(Child(box, 0xFFFF)) == text, "box text: " + WindowText(Child(box, 0xFFFF)));
     if (!screenshot.empty()) Screenshot(screenshot);
     const std::pair<const char*, int> buttons[] = {{"&Yes", IDYES}, {"&No", IDNO}, {"Cancel", IDCANCEL}, {"OK", IDOK}};
@@ -207,65 +175,6 @@ void AnswerBox(const std::string& caption, const std::string& text, const std::s
 
 std::string LastComponent(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
-// A text in the program's memory, for messages that carry a pointer.
-LPVOID RemoteText(const std::string& text) {
-    HANDLE process = program.hProcess;
-    LPVOID remote = VirtualAllocEx(process, nullptr, text.size() + 1, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(process, remote, text.c_str(), text.size() + 1, nullptr);
-    return remote;
-}
-
-HWND BrowserTree(HWND browser) {
-    for (HWND window : Windows(browser)) {
-        if (ClassOf(window) == WC_TREEVIEWA) return window;
-    }
-    return nullptr;
-}
-
-// An item's display text, read from the program's memory.
-std::string ItemText(HWND tree, HTREEITEM item) {
-    char* remote = static_cast<char*>(
-        VirtualAllocEx(program.hProcess, nullptr, sizeof(TVITEMA) + 260, MEM_COMMIT, PAGE_READWRITE));
-    TVITEMA request = {};
-    request.mask = TVIF_TEXT;
-    request.hItem = item;
-    request.pszText = remote + sizeof(TVITEMA);
-    request.cchTextMax = 260;
-    WriteProcessMemory(program.hProcess, remote, &request, sizeof request, nullptr);
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote));
-    char name[260] = "";
-    ReadProcessMemory(program.hProcess, remote + sizeof(TVITEMA), name, sizeof name, nullptr);
-    VirtualFreeEx(program.hProcess, remote, 0, MEM_RELEASE);
-    return name;
-}
-
-HTREEITEM Selected(HWND tree) {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
-std::string SelectedFolderName(HWND browser) {
-    HWND tree = BrowserTree(browser);
-    return tree != nullptr ? ItemText(tree, Selected(tree)) : "<no tree>";
-}
-
-// Chooses a folder in the browser: by the browser's own message, or, where Wine's browser does
-// not move to a folder beside the one selected, by clicking the sibling of that name.
-void ChooseFolder(HWND browser, const std::string& path) {
-    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(RemoteText(path)));
-    HWND tree = BrowserTree(browser);
-    const std::string name = LastComponent(path);
-    if (ItemText(tree, Selected(tree)) == name) return;
-    auto parent = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(Selected(tree))));
-    auto item =
-        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
-    for (; item != nullptr; item = reinterpret_cast<HTREEITEM>(
-                                SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-        if (ItemText(tree, item) == name)
-            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    }
-}
-
 bool HasStaticText(HWND window, const std::string& text) {
     for (HWND child : Windows(window)) {
         if (WindowText(child) == text) return true;
@@ -278,6 +187,45 @@ HWND Focused() {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(program.dwThreadId, &info);
     return info.hwndFocus;
+}
+
+// Shift+Tab as the keyboard gives it, so that the program sees Shift held down.
+void PressShiftTab() {
+    SetForegroundWindow(GetAncestor(Focused(), GA_ROOT));
+    const WORD codes[] = {VK_SHIFT, VK_TAB, VK_TAB, VK_SHIFT};
+    INPUT keys[4] = {};
+    for (int at = 0; at < 4; ++at) {
+        keys[at].type = INPUT_KEYBOARD;
+        keys[at].ki.wVk = codes[at];
+        keys[at].ki.dwFlags = at < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    Check(SendInput(4, keys, sizeof(INPUT)) == 4, "Shift+Tab typed");
+}
+
+// A way of closing: WM_CLOSE or SC_CLOSE sent (as another program or the task bar sends
+// them), or Alt+F4 posted to the window as the keyboard would.
+void SendClose(const std::string& className, const std::string& how) {
+    HWND target = FindProgramWindow(className, "", true);
+    Check(target != nullptr, "no window " + className);
+    DWORD_PTR answer = 0;
+    if (how == "ALT+F4") {
+        PostMessageA(target, WM_SYSKEYDOWN, VK_F4, 1 << 29);  // bit 29: Alt held down
+        Sleep(200);                                           // handled in its turn
+    } else {
+        const bool system = how == "SC_CLOSE";
+        Check(SendMessageTimeoutA(target, system ? WM_SYSCOMMAND : WM_CLOSE, system ? SC_CLOSE : 0, 0, SMTO_ABORTIFHUNG,
+                                  5000, &answer) != 0,
+              className + " did not answer " + how);
+    }
+}
+
+// Long work still going: its progress window shown, the main window and the application's window
+// there and disabled.
+void CheckBusy() {
+    HWND application = FindProgramWindow("TApplication", "", true);
+    Check(FindProgramWindow("TProgressForm") != nullptr, "the work has ended");
+    Check(IsWindow(form) && application != nullptr, "the main window or the application's window is gone");
+    Check(!IsWindowEnabled(application) && !IsWindowEnabled(form), "windows enabled during the work");
 }
 
 std::vector<std::string> Arguments(const std::string& rest) {
@@ -320,13 +268,28 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
         Check(Eventually([&] { return Focused() == Control(first); }), first + " has the focus");
     } else if (command == "click") {
         PostMessageA(Control(first), BM_CLICK, 0, 0);
-    } else if (command == "key") {  // a key pressed where the focus is: TAB, RETURN, ESCAPE, DOWN
+    } else if (command == "key") {  // a key pressed where the focus is: TAB, RETURN, ESCAPE, DOWN, SHIFT+TAB
         const std::pair<const char*, WPARAM> keys[] = {
             {"TAB", VK_TAB}, {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"DOWN", VK_DOWN}};
         for (const auto& [name, key] : keys) {
             if (first == name) PostMessageA(Focused(), WM_KEYDOWN, key, 1);
         }
+        if (first == "SHIFT+TAB") PressShiftTab();
         Sleep(300);
+    } else if (command == "close") {  // WINDOW-CLASS | WM_CLOSE, SC_CLOSE or ALT+F4
+        SendClose(first, second);
+    } else if (command == "busy") {
+        CheckBusy();
+    } else if (command == "labels") {
+        CheckLabels();
+    } else if (command == "bold") {
+        CheckBold(first);
+    } else if (command == "centred") {
+        CheckCentred();
+    } else if (command == "move") {  // the form dragged aside, to LEFT | TOP
+        SetWindowPos(form, nullptr, std::stoi(first), std::stoi(second), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        RECT frame;
+        Check(Eventually([&] { return GetWindowRect(form, &frame) && frame.left == std::stoi(first); }), "moved");
     } else if (command == "box") {
         AnswerBox(first, second, a.at(2), a.size() > 3 ? a[3] : "");
     } else if (command == "open") {  // the file-open dialog: a file name typed, then Open
@@ -377,7 +340,7 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
         Check(!IsHungAppWindow(form), "the main window is reported hung");
         std::printf("  showed %s, then %s\n", first.c_str(), WindowText(file).c_str());
     } else if (command == "exit") {
-        Check(WaitForSingleObject(program.hProcess, 20000) == WAIT_OBJECT_0, "the program did not end");
+        Check(WaitForSingleObject(program.hProcess, 60000) == WAIT_OBJECT_0, "the program did not end");
         DWORD status = 0;
         GetExitCodeProcess(program.hProcess, &status);
         Check(std::to_string(status) == first, "exit status " + std::to_string(status));
@@ -386,7 +349,7 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
     }
 }
 
-}  // namespace
+}  // namespace driver
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
@@ -398,13 +361,18 @@ int main(int argc, char** argv) {
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         const size_t blank = line.find(' ');
-        Run(line.substr(0, blank), Arguments(blank == std::string::npos ? "" : line.substr(blank + 1)));
-        if (failures > 0) break;
+        const DWORD started = GetTickCount();
+        driver::Run(line.substr(0, blank), driver::Arguments(blank == std::string::npos ? "" : line.substr(blank + 1)));
+        const DWORD took = GetTickCount() - started;
+        if (took >= 2000) std::printf("  (%lu ms)\n", static_cast<unsigned long>(took));
+        if (driver::failures > 0) break;
         Sleep(100);
     }
+    const PROCESS_INFORMATION& program = driver::program;
     if (program.hProcess != nullptr && WaitForSingleObject(program.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(program.hProcess, 99);
     }
+    const int failures = driver::failures;
     std::printf(failures == 0 ? "driver: all checks held\n" : "driver: %d check(s) failed\n", failures);
     return failures == 0 ? 0 : 1;
 }

@@ -1,19 +1,22 @@
 // The toolkit as a script: controls hold their state in maps, questions take the answers queued
 // for them and are recorded, pickers return what the test put there, modal windows run the
-// test's stand-in for the person at them.
+// test's stand-in for the person at them; long work runs on a worker, as in the real window.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/FormView.h"
+#include "ui/LongWork.h"
 
 namespace orl {
 
-class ScriptedView final : public FormView {
+class ScriptedView final : public FormView, public BusyWindow {
 public:
     void SetText(const std::string& control, const std::string& text) override { texts[control] = text; }
     std::string Text(const std::string& control) override { return texts[control]; }
@@ -42,16 +45,17 @@ public:
     }
     void ShowModal(const std::string& form) override { modal.at(form)(); }
     void Close() override { ++closed; }
+    // The work runs on a worker as in the real window; `startWorker` may refuse to start one.
     void RunLong(const std::string&, const std::function<void()>& work) override {
-        busyChanges += "+";
-        try {
-            work();
-        } catch (...) {
-            busyChanges += "-";
-            throw;
-        }
-        busyChanges += "-";
+        RunOnWorker(*this, work, startWorker);
     }
+    void SetBusy(bool busy) override { busyChanges += busy ? "+" : "-"; }
+    // What the person does while the work runs (`duringWork`, once), then waits for the end.
+    void AnswerUntil(const std::atomic<bool>& done) override {
+        if (duringWork) std::exchange(duringWork, nullptr)();
+        while (!done) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    void Wake() override {}
     void ShowError(const std::string& message) override { errors.push_back(message); }
 
     struct Question {
@@ -66,7 +70,9 @@ public:
     std::vector<std::string> browsed;
     std::map<std::string, std::function<void()>> modal;
     int closed = 0;
-    std::string busyChanges;
+    std::string busyChanges;  // "+" when the window became busy, "-" when it ended
+    StartWorker startWorker = StartThread;
+    std::function<void()> duringWork;
     std::vector<std::string> errors;
 
 private:

@@ -2,7 +2,7 @@
 // main window as a person would open and close them.
 #include <gtest/gtest.h>
 
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/ScriptedView.h"
 #include "ui/ORLConfigMain.h"

@@ -2,6 +2,9 @@
 // questions of "Configure" and the exact arguments that the configuration receives.
 #include <gtest/gtest.h>
 
+#include <system_error>
+#include <thread>
+
 #include "core/ORLConfigUtil.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/DiskLayout.h"
@@ -210,6 +213,52 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
     EXPECT_EQ(view.errors.back(), "Ends in a stop.");
     RunHandler(view, [] { throw std::bad_alloc(); });
     EXPECT_EQ(view.errors.back(), "Not enough memory to complete the configuration.");
+}
+
+TEST_F(MainFormTest, AWorkerThatCannotStartLeavesTheWindowAsItWasAndSaysWhy) {
+    Period(kInstall, "a\r\n");
+    Period("H:\\New\\", "b\r\n");
+    Form().FormShow();
+    const std::system_error refusal(std::make_error_code(std::errc::resource_unavailable_try_again));
+    // The comparison's worker, or (with no comparison to make) the configuration's.
+    for (const char* target : {"H:\\New\\", ""}) {
+        view.startWorker = [&](std::function<void()>) -> std::thread { throw refusal; };
+        form->NewRedirect = target;
+        view.answers = {BoxAnswer::Yes};
+        RunHandler(view, [this] { form->btnOKClick(); });
+        EXPECT_EQ(view.errors.back(), std::string("The work could not be started: ") + refusal.what() + ".");
+        EXPECT_EQ(view.busyChanges, "");  // never disabled, so nothing is left disabled
+        EXPECT_TRUE(view.asked.empty());
+        EXPECT_TRUE(calls.empty());
+        EXPECT_TRUE(display.shown.empty());
+        EXPECT_EQ(view.closed, 0);
+        EXPECT_EQ(form->NewRedirect, target);
+    }
+    EXPECT_EQ(view.errors.size(), 2u);
+    // The window is as it was: the next press configures.
+    view.startWorker = StartThread;
+    RunHandler(view, [this] { form->btnOKClick(); });
+    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(view.busyChanges, "+-");
+    EXPECT_EQ(view.closed, 1);
+}
+
+TEST_F(MainFormTest, WhatTheConfigurationNeedsOfTheControlsIsReadBeforeAnyWorkStarts) {
+    Period(kInstall, "a\r\n");
+    Period("H:\\New\\", "a\r\n");
+    disk.CreateFolderPath("S:\\Team\\");
+    Form().FormShow();
+    form->NewRedirect = "H:\\New\\";
+    view.texts["txtServerFolder"] = "S:\\Team";
+    view.checks["rbAdminOnly"] = true;
+    view.answers = {BoxAnswer::No};  // no shared data
+    // While the comparison runs, the controls lose what they showed, as a window taken down would.
+    view.duringWork = [this] {
+        view.texts.clear();
+        view.checks.clear();
+    };
+    form->btnOKClick();
+    EXPECT_EQ(calls, std::vector<std::string>{std::string(kInstall) + "|S:\\Team||H:\\New\\|00001||11|"});
 }
 
 TEST_F(MainFormTest, ARealConfigurationFromTheWindowMovesTheDataAndCloses) {

@@ -1,5 +1,7 @@
 #include "ui/win32/Application.h"
 
+#include "ui/win32/Fonts.h"
+
 namespace orl {
 
 namespace {
@@ -8,8 +10,14 @@ const char kApplicationClass[] = "TApplication";
 
 // The application's window is never seen itself (it has no size); it carries the task-bar
 // button. Minimising the main form minimises it, which hides the windows it owns; restoring it
-// from the task bar brings them back.
+// from the task bar brings them back. Closing it from the task bar closes the main form, as its
+// own close box would; the main form refuses while something modal holds it.
 LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        auto* application = reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (application != nullptr && IsWindowEnabled(window)) application->CloseMainForm();
+        return 0;
+    }
     if (message != WM_SYSCOMMAND) return DefWindowProcA(window, message, wParam, lParam);
     if ((wParam & 0xFFF0) == SC_MINIMIZE) ShowOwnedPopups(window, FALSE);
     LRESULT result = DefWindowProcA(window, message, wParam, lParam);
@@ -18,18 +26,6 @@ LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, 
         SetForegroundWindow(GetLastActivePopup(window));
     }
     return result;
-}
-
-HFONT MakeFont(int dpi, bool bold) {
-    return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
-}
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace
@@ -44,12 +40,20 @@ Application::Application(const std::string& title) {
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     const int dpi = ScreenDpi();
     font_ = MakeFont(dpi, false);
     boldFont_ = MakeFont(dpi, true);
+    boldLooksBold_ = BoldDrawsHeavier(font_, boldFont_);
 }
 
-Application::~Application() = default;
+void Application::CloseMainForm() {
+    if (!forms_.empty()) SendMessageA(forms_.front()->Window(), WM_CLOSE, 0, 0);
+}
+
+Application::~Application() {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);  // no message finds this object once it is gone
+}
 
 ProgressWindow& Application::Progress() {
     if (!progress_) {

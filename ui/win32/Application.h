@@ -29,6 +29,10 @@ public:
     ProgressWindow& Progress();
     // The forms' font, Tahoma 8 point at the screen's DPI, regular or bold.
     HFONT Font(bool bold) const { return bold ? boldFont_ : font_; }
+    // False where the bold font draws like the regular one: bold labels are then overstruck.
+    bool BoldLooksBold() const { return boldLooksBold_; }
+    // Asks the main form to close, as its close box does.
+    void CloseMainForm();
 
     // Shows the main form and runs the window loop until it closes. Returns the exit status.
     int Run();
@@ -40,6 +44,7 @@ private:
     HWND window_;
     HFONT font_;
     HFONT boldFont_;
+    bool boldLooksBold_ = true;
     std::vector<std::unique_ptr<Win32Form>> forms_;
     std::unique_ptr<ProgressWindow> progress_;
 };

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "core/Text.h"
 #include "core/WholeFiles.h"
 
@@ -12,7 +10,7 @@ namespace orl {
 namespace {
 
 const char kProgressClass[] = "TProgressForm";
-const UINT kActivityMessage = WM_APP + 1;  // wParam: the activity; lParam: a std::string* to delete
+const UINT kActivityMessage = WM_APP + 1;  // the latest activity waits in the window's object
 
 // What a file activity means to the person watching.
 std::string StepOf(FileActivity activity, const std::string& path, const std::string& workStep) {
@@ -61,12 +59,31 @@ ProgressWindow::ProgressWindow(HWND owner, HFONT font, const std::string& captio
 int ProgressWindow::Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
 
 void ProgressWindow::OnActivity(FileActivity activity, const std::string& path) {
-    PostMessageA(window_, kActivityMessage, static_cast<WPARAM>(activity),
-                 reinterpret_cast<LPARAM>(new std::string(path)));
+    {
+        std::lock_guard<std::mutex> lock(latestLock_);
+        latest_ = {activity, path};
+    }
+    // One message waits at most; the window shows the latest activity when it comes to it. A
+    // message that cannot be posted lets the next activity try again.
+    if (!posted_.exchange(true) && !PostMessageA(window_, kActivityMessage, 0, 0)) posted_ = false;
+}
+
+void ProgressWindow::ShowLatest() {
+    posted_ = false;  // an activity from now on posts again
+    Activity latest;
+    {
+        std::lock_guard<std::mutex> lock(latestLock_);
+        latest = latest_;
+    }
+    Show(latest.activity, latest.path);
 }
 
 void ProgressWindow::Begin(const std::string& step) {
     workStep_ = step;
+    {
+        std::lock_guard<std::mutex> lock(latestLock_);
+        latest_ = {FileActivity::Listing, std::string()};
+    }
     SetWindowTextA(step_, step.c_str());
     SetWindowTextA(file_, "");
 }
@@ -95,9 +112,8 @@ void ProgressWindow::Show(FileActivity activity, const std::string& path) {
 
 LRESULT CALLBACK ProgressWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kActivityMessage) {
-        std::unique_ptr<std::string> path(reinterpret_cast<std::string*>(lParam));
         auto* progress = reinterpret_cast<ProgressWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (progress != nullptr) progress->Show(static_cast<FileActivity>(wParam), *path);
+        if (progress != nullptr) progress->ShowLatest();
         return 0;
     }
     if (message == WM_CLOSE) return 0;  // a configuration once started runs to its end

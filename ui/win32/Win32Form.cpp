@@ -2,95 +2,16 @@
 
 #include <commdlg.h>
 
-#include <atomic>
-#include <exception>
-#include <thread>
-
-#include "console/ProgramTexts.h"
-#include "ui/win32/SelectFolder.h"
+#include "front/ProgramTexts.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/FormControls.h"
+#include "ui/win32/Fonts.h"
 #include "ui/win32/ProgressWindow.h"
+#include "ui/win32/SelectFolder.h"
 
 namespace orl {
 
 namespace {
-
-const char kPanelClass[] = "TPanel";
-const char kBevelClass[] = "TBevel";
-
-// A panel draws its bevel (raised inner, lowered outer) and passes its controls' clicks on to
-// the form, where the handlers are.
-LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(panel, &paint);
-        RECT bounds;
-        GetClientRect(panel, &bounds);
-        DrawEdge(dc, &bounds, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
-        EndPaint(panel, &paint);
-        return 0;
-    }
-    return DefWindowProcA(panel, message, wParam, lParam);
-}
-
-// A bevel is a single etched line along its top.
-LRESULT CALLBACK BevelProcedure(HWND bevel, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProcA(bevel, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(bevel, &paint);
-    RECT bounds;
-    GetClientRect(bevel, &bounds);
-    DrawEdge(dc, &bounds, EDGE_ETCHED, BF_TOP);
-    EndPaint(bevel, &paint);
-    return 0;
-}
-
-void RegisterClass(const char* name, WNDPROC procedure) {
-    WNDCLASSA windowClass = {};
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    if (GetClassInfoA(windowClass.hInstance, name, &windowClass)) return;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.lpszClassName = name;
-    RegisterClassA(&windowClass);
-}
-
-struct WindowKind {
-    const char* windowClass;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
-WindowKind KindOf(const ControlRow& control) {
-    const DWORD tabStop = (control.style & kTabStop) ? WS_TABSTOP : 0;
-    switch (control.kind) {
-        case ControlKind::Panel: return {kPanelClass, 0, WS_EX_CONTROLPARENT};
-        case ControlKind::Label:
-            return {"STATIC",
-                    static_cast<DWORD>(WS_CLIPSIBLINGS | SS_NOPREFIX |
-                                       ((control.style & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP)),
-                    0};
-        case ControlKind::FolderField: return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::Button:
-            return {"BUTTON",
-                    static_cast<DWORD>(WS_TABSTOP | ((control.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
-                    0};
-        case ControlKind::RadioButton:
-            return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | ((control.style & kGroupStart) ? WS_TABSTOP : 0)),
-                    0};
-        case ControlKind::Bevel: return {kBevelClass, 0, 0};
-        case ControlKind::Memo: return {"EDIT", ES_MULTILINE | ES_READONLY | tabStop, WS_EX_CLIENTEDGE};
-    }
-    return {"STATIC", 0, 0};
-}
-
-// A radio button continues its group unless it starts one; every other control starts one, so
-// that the arrow keys move within the radio group only.
-DWORD GroupStyle(const ControlRow& control) {
-    return control.kind == ControlKind::RadioButton && !(control.style & kGroupStart) ? 0 : WS_GROUP;
-}
 
 UINT BoxStyle(BoxKind kind, BoxButtons buttons) {
     const UINT icons[] = {MB_ICONQUESTION, MB_ICONWARNING, MB_ICONERROR, MB_ICONINFORMATION};
@@ -106,22 +27,24 @@ const char* BoxCaption(BoxKind kind) {
 }  // namespace
 
 Win32Form::Win32Form(Application& application, const FormTable& table, HWND owner)
-    : application_(application), table_(table) {
-    RegisterClass(kPanelClass, PanelProcedure);
-    RegisterClass(kBevelClass, BevelProcedure);
-    RegisterClass(table.className, Procedure);
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    : application_(application), table_(table), main_(owner == application.Window()) {
+    RegisterControlClasses();
+    WNDCLASSA windowClass = {};
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpszClassName = table.className;
+    RegisterClassA(&windowClass);
+    dpi_ = ScreenDpi();
     const DWORD style = table.dialogBorder ? WS_POPUP | WS_CAPTION | WS_SYSMENU
                                            : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const DWORD extendedStyle = WS_EX_CONTROLPARENT | (table.dialogBorder ? WS_EX_DLGMODALFRAME : 0);
     RECT frame = {0, 0, Scale(table.clientWidth), Scale(table.clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    window_ = CreateWindowExA(extendedStyle, table.className, table.caption, style | WS_CLIPCHILDREN,
-                              (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                              width, height, owner, nullptr, GetModuleHandleA(nullptr), this);
+    window_ = CreateWindowExA(extendedStyle, table.className, table.caption, style | WS_CLIPCHILDREN, 0, 0,
+                              frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                              GetModuleHandleA(nullptr), this);
     CreateControls();
 }
 
@@ -130,40 +53,15 @@ int Win32Form::Scale(int designPixels) const { return MulDiv(designPixels, dpi_,
 void Win32Form::CreateControls() {
     for (size_t row = 0; row < table_.controlCount; ++row) {
         const ControlRow& control = table_.controls[row];
-        const WindowKind kind = KindOf(control);
         HWND parent = control.parent != nullptr ? Control(control.parent) : window_;
-        HWND created = CreateWindowExA(kind.extendedStyle, kind.windowClass, control.text,
-                                       WS_CHILD | WS_VISIBLE | GroupStyle(control) | kind.style, Scale(control.left),
-                                       Scale(control.top), Scale(control.width), Scale(control.height), parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(table_, row))),
-                                       GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(application_.Font(control.style & kBold)), FALSE);
-        // A label's box reaches a few pixels into the next label's, as laid out. Each label lies
-        // above the earlier ones and clips them, so that no background hides the top of the text
-        // below it. Labels take no focus: the order of the controls that do stays as it is.
-        if (control.kind == ControlKind::Label) {
-            SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-        if (control.width == 0) {
-            sizedToText_.insert(created);
-            FitToText(created);
-        }
+        const bool bold = control.style & kBold;
+        HWND created = CreateControl(table_, row, parent, application_.Font(bold), dpi_);
         controls_[control.name] = created;
+        if (control.kind != ControlKind::Label) continue;
+        if (bold && !application_.BoldLooksBold()) OverstrikeLabel(created);
+        labels_[created] = LabelBoxOf(table_, row, dpi_, application_.Font(bold));
+        FitLabel(created, labels_[created]);
     }
-}
-
-void Win32Form::FitToText(HWND label) {
-    char text[1024] = "";
-    GetWindowTextA(label, text, sizeof text);
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND Win32Form::Control(const std::string& name) const {
@@ -174,6 +72,12 @@ HWND Win32Form::Control(const std::string& name) const {
 void Win32Form::Show() {
     closed_ = false;
     if (logic_ != nullptr) RunHandler(*this, [this] { logic_->FormShow(); });
+    // Centred at every showing: a dialog dragged aside last time opens in the middle again.
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     lastFocus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
@@ -233,10 +137,14 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
-            Close();  // closing a window is cancelling it: nothing is written
+            // Closing a window is cancelling it: nothing is written. A window that something
+            // modal holds (a box, a dialog, the work of a configuration) cannot be closed, from
+            // the close box, Alt+F4, the task bar or another program alike; nor can a dialog
+            // that is not shown.
+            if (IsWindowEnabled(window_) && (main_ || modal_)) Close();
             return 0;
         case WM_DESTROY:
-            if (!modal_) PostQuitMessage(0);
+            if (main_) PostQuitMessage(0);
             return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
@@ -255,7 +163,8 @@ void Win32Form::Click(int controlId) {
 void Win32Form::SetText(const std::string& control, const std::string& text) {
     HWND window = Control(control);
     SetWindowTextA(window, text.c_str());
-    if (sizedToText_.count(window) != 0) FitToText(window);
+    auto label = labels_.find(window);
+    if (label != labels_.end()) FitLabel(window, label->second);
 }
 
 std::string Win32Form::Text(const std::string& control) {
@@ -319,38 +228,38 @@ bool Win32Form::BrowseForFolder(const std::string& title, std::string& folder) {
 void Win32Form::ShowModal(const std::string& form) { application_.Form(form).ShowModalOver(window_); }
 
 void Win32Form::Close() {
-    if (modal_) {
-        closed_ = true;
-    } else {
+    if (main_) {
         DestroyWindow(window_);
+    } else {
+        closed_ = true;  // the modal loop hides the dialog
     }
 }
 
 void Win32Form::RunLong(const std::string& step, const std::function<void()>& work) {
-    // The work runs on a thread of its own while this thread keeps every window answering; the
-    // window is disabled meanwhile, and there is no cancel: once started, the work runs to its end.
-    ProgressWindow& progress = application_.Progress();
-    progress.Begin(step);
-    busy_ = true;
-    EnableWindow(window_, FALSE);
-    std::exception_ptr error;
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        try {
-            work();
-        } catch (...) {
-            error = std::current_exception();
-        }
-        done = true;
-        PostMessageA(window_, WM_NULL, 0, 0);  // wakes the loop below
-    });
+    // There is no cancel: once started, the work runs to its end.
+    application_.Progress().Begin(step);
+    RunOnWorker(*this, work);
+}
+
+void Win32Form::SetBusy(bool busy) {
+    busy_ = busy;
+    EnableWindow(application_.Window(), !busy);  // it carries the task bar's Close
+    EnableWindow(window_, !busy);
+    if (busy) return;
+    // The window is enabled before the progress window hides, so that Windows activates it
+    // again and what it shows next (the outcome box) comes up in front.
+    application_.Progress().Hide();
+    SetForegroundWindow(window_);
+}
+
+void Win32Form::AnswerUntil(const std::atomic<bool>& done) {
     const DWORD started = GetTickCount();
     bool shown = false, quit = false;
     int exitCode = 0;
     while (!done) {
         // Short work shows no progress window, so that the usual case does not flicker.
         if (!shown && GetTickCount() - started >= 500) {
-            progress.Show();
+            application_.Progress().Show();
             shown = true;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
@@ -365,13 +274,9 @@ void Win32Form::RunLong(const std::string& step, const std::function<void()>& wo
             DispatchMessageA(&message);
         }
     }
-    worker.join();
-    progress.Hide();
-    EnableWindow(window_, TRUE);
-    SetForegroundWindow(window_);
-    busy_ = false;
-    if (quit) PostQuitMessage(exitCode);
-    if (error) std::rethrow_exception(error);
+    if (quit) PostQuitMessage(exitCode);  // for the window loop, once the work has ended
 }
+
+void Win32Form::Wake() { PostMessageA(window_, WM_NULL, 0, 0); }
 
 }  // namespace orl

@@ -5,19 +5,21 @@
 #include <windows.h>
 
 #include <map>
-#include <set>
 #include <string>
 
 #include "ui/FormView.h"
+#include "ui/LongWork.h"
 #include "ui/win32/FormTable.h"
+#include "ui/win32/Labels.h"
 
 namespace orl {
 
 class Application;
 
-class Win32Form final : public FormView {
+class Win32Form final : public FormView, private BusyWindow {
 public:
-    // Creates the window hidden, with every control of the table, owned by `owner`.
+    // Creates the window hidden, with every control of the table, owned by `owner`. The form
+    // owned by the application's window is the main form; the others are its dialogs.
     Win32Form(Application& application, const FormTable& table, HWND owner);
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
@@ -26,7 +28,8 @@ public:
     HWND Window() const { return window_; }
     const char* ClassName() const { return table_.className; }
 
-    // Loads the state (FormShow) and shows the window, the keyboard focus on its first tab stop.
+    // Loads the state (FormShow) and shows the window centred on the screen, the keyboard focus
+    // on its first tab stop.
     void Show();
     // Shows the window modally over `owner`, which is disabled meanwhile; returns when it closes.
     void ShowModalOver(HWND owner);
@@ -51,16 +54,18 @@ private:
     void CreateControls();
     int Scale(int designPixels) const;
     HWND Control(const std::string& name) const;
-    // A label sized to its text grows and shrinks with it.
-    void FitToText(HWND label);
     void Click(int controlId);
+    void SetBusy(bool busy) override;
+    void AnswerUntil(const std::atomic<bool>& done) override;
+    void Wake() override;
 
     Application& application_;
     const FormTable& table_;
+    const bool main_;
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::map<std::string, HWND> controls_;
-    std::set<HWND> sizedToText_;  // labels of no width in the table grow and shrink with their text
+    std::map<HWND, LabelBox> labels_;  // every label, refitted to each new text
     FormLogic* logic_ = nullptr;
     bool modal_ = false;
     bool closed_ = false;

@@ -1,7 +1,10 @@
-// The program's own texts: its title line and the syntax of its command line.
+// The program's own texts, which both front ends show: its title line and the syntax of its
+// command line.
 #pragma once
 
 #include <string>
+
+#include "front/OutcomeDisplay.h"
 
 namespace orl {
 
@@ -13,5 +16,8 @@ std::string ProgramTitle(bool consoleBuild);
 std::string SyntaxText(bool consoleBuild);
 // What a request for help shows: the title line, an empty line, the syntax text, CR LF.
 std::string HelpText(bool consoleBuild);
+
+// The syntax text of the build, passed through the display on the way.
+std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild);
 
 }  // namespace orl

@@ -1,4 +1,4 @@
-#include "console/Questions.h"
+#include "front/Questions.h"
 
 namespace orl {
 

@@ -1,4 +1,4 @@
-#include "console/ProgramTexts.h"
+#include "front/ProgramTexts.h"
 
 namespace orl {
 
@@ -21,6 +21,12 @@ std::string SyntaxText(bool consoleBuild) {
 
 std::string HelpText(bool consoleBuild) {
     return ProgramTitle(consoleBuild) + "\r\n\r\n" + SyntaxText(consoleBuild) + "\r\n";
+}
+
+std::string ShowSyntax(OutcomeDisplay& display, bool consoleBuild) {
+    const std::string syntax = SyntaxText(consoleBuild);
+    display.ShowSyntax(syntax);
+    return syntax;
 }
 
 }  // namespace orl

@@ -1,11 +1,13 @@
-// The entry of both programs. The console build is this file compiled with APP_CONSOLE: that,
-// the console flag, is the only difference between the two executables.
+// The entry of both programs, the one place that knows both front ends: it makes the Win32
+// platform and the windows, then hands the command line to the console run or shows the windows.
+// The console build is this file compiled with APP_CONSOLE: that, the console flag, is the only
+// difference between the two executables.
 #include <windows.h>
 
 #include "console/CommandLine.h"
 #include "console/ConsoleRun.h"
-#include "console/ProgramTexts.h"
 #include "console/Win32Display.h"
+#include "front/ProgramTexts.h"
 #include "platform/reporting/ReportingPlatform.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/ORLConfigMain.h"
