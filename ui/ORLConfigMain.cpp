@@ -138,6 +138,9 @@ void TMainConfigForm::btnOKClick() {
     const std::string installFolder = view_.Text("txtInstallFolder");
     const std::string serverFolder = view_.Text("txtServerFolder");
     const bool userAdmin = view_.Checked("rbAdminUser"), adminOnly = view_.Checked("rbAdminOnly");
+    // One configuration at a time per installation, a login script's included: held from the
+    // first question to the end of the work.
+    const InstallationLock lock(platform_, TrimControl(installFolder));
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {

@@ -209,6 +209,12 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
     EXPECT_EQ(view.errors, std::vector<std::string>{"Cannot open file h:\\new\\data\\2024-01.txt."});
     EXPECT_EQ(calls.size(), 1u);
     EXPECT_EQ(view.busyChanges, "+-+-+-");  // the wait cursor ends with the error too
+    {
+        const InstallationLock script(disk, kInstall);  // a login script configures it meanwhile
+        RunHandler(view, [this] { form->btnOKClick(); });
+        EXPECT_EQ(view.errors.back().rfind("Another configuration of ", 0), 0u) << view.errors.back();
+        EXPECT_EQ(calls.size(), 1u);
+    }
     RunHandler(view, [] { throw PlatformError("Ends in a stop."); });
     EXPECT_EQ(view.errors.back(), "Ends in a stop.");
     RunHandler(view, [] { throw std::bad_alloc(); });
