@@ -180,7 +180,9 @@ after_held_open() {
 syntax='SYNTAX   orlconfig.exe  [/v"xxxx"] /s"xxxx" [/r"xxxx"] [/c] [/a]\r\n[ ] : Shows an optional parameter (don'"'"'t use square brackets in parameters)\r\n\r\n/v  : ORL install/data directory (default location will be used if not supplied)\r\n/s  : Network directory for ORL workgroup server\r\n/r  : Network directory for user files (INI file redirection)\r\n/d  : Copy shared data files (if available and no files on server)\r\n/a  : Assign user administrator rights\r\n/x : Assign administrator only rights'
 
 # The redirection dialog, the folder browser from both buttons and the parameter dialog, with
-# their keys; nothing is configured.
+# their keys (Tab and Shift+Tab through the memo, Esc there as on Close); dialogs centred again
+# after being dragged aside; hidden dialogs that refuse to close; the program closed from the
+# task bar. Nothing is configured.
 scenario_dialogs() {
     set_display 96
     lay_out_redirected 'a\r\n' 'a\r\n'
