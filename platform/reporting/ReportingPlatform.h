@@ -10,8 +10,8 @@ namespace orl {
 
 enum class FileActivity { Listing, Copying, Writing };
 
-// Told of each activity (for a copy, its target) on the thread that does it, so it must not
-// touch windows itself.
+// Told of each activity (for a copy, the file it makes) on the thread that does it, so it must
+// not touch windows itself.
 class ActivityListener {
 public:
     virtual ~ActivityListener() = default;
@@ -28,7 +28,10 @@ public:
         return below_.ListFolder(folder, pattern, entries);
     }
     bool CopyFileReplacing(const std::string& source, const std::string& target) override {
-        listener_.OnActivity(FileActivity::Copying, target);
+        // The copy goes to a temporary, whose name tells a person nothing: the file it becomes is
+        // the source's name in the target's folder.
+        listener_.OnActivity(FileActivity::Copying, target.substr(0, target.find_last_of('\\') + 1) +
+                                                        source.substr(source.find_last_of('\\') + 1));
         return below_.CopyFileReplacing(source, target);
     }
     bool WriteWholeFile(const std::string& path, const std::string& contents) override {

@@ -115,8 +115,10 @@ int main(int argc, char** argv) {
     std::printf("exit %lu\n", status);
     std::fflush(stdout);
 
-    WIN32_FILE_ATTRIBUTE_DATA written;
-    GetFileAttributesExA(Variable("ORL_CHILD_OUTPUT").c_str(), GetFileExInfoStandard, &written);
+    WIN32_FILE_ATTRIBUTE_DATA written = {};
+    if (!GetFileAttributesExA(Variable("ORL_CHILD_OUTPUT").c_str(), GetFileExInfoStandard, &written)) {
+        return Fail("the program's standard output cannot be examined");
+    }
     if (written.nFileSizeLow != 0) return Fail("the window build wrote to standard output");
     if (expectedCaption != caption) return Fail("the box has another caption");
     return status == expectedStatus ? 0 : Fail("the program ended with another status");

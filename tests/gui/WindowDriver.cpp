@@ -133,7 +133,9 @@ int Row(const std::string& name) {
 
 HWND Control(const std::string& name) {
     int row = Row(name);
-    return row < 0 || form == nullptr ? nullptr : Child(form, orl::ControlId(*table, row));
+    HWND control = row < 0 || form == nullptr ? nullptr : Child(form, orl::ControlId(*table, row));
+    Check(control != nullptr, "no control " + name + " in the window");
+    return control;
 }
 
 int Dpi() {
@@ -352,12 +354,13 @@ void Run(const std::string& command, const std::vector<std::string>& a) {
 }  // namespace driver
 
 int main(int argc, char** argv) {
-    if (argc < 2) return 2;
-    std::ifstream script(argv[1]);
+    std::ifstream script(argc < 2 ? "" : argv[1]);
     std::string line;
+    int commands = 0;
     while (std::getline(script, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
+        ++commands;
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         const size_t blank = line.find(' ');
@@ -372,6 +375,8 @@ int main(int argc, char** argv) {
     if (program.hProcess != nullptr && WaitForSingleObject(program.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(program.hProcess, 99);
     }
+    // A script that could not be read, or that holds nothing to do, checks nothing.
+    if (commands == 0) driver::Check(false, "the script holds no command");
     const int failures = driver::failures;
     std::printf(failures == 0 ? "driver: all checks held\n" : "driver: %d check(s) failed\n", failures);
     return failures == 0 ? 0 : 1;

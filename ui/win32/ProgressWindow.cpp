@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "core/Text.h"
-#include "core/WholeFiles.h"
 
 namespace orl {
 
@@ -106,8 +105,7 @@ void ProgressWindow::Hide() {
 
 void ProgressWindow::Show(FileActivity activity, const std::string& path) {
     SetWindowTextA(step_, StepOf(activity, path, workStep_).c_str());
-    // A copy goes to a temporary first, whose name tells a person nothing: its folder does.
-    SetWindowTextA(file_, (IsTemporaryFileName(path) ? FolderPart(path) : path).c_str());
+    SetWindowTextA(file_, path.c_str());
 }
 
 LRESULT CALLBACK ProgressWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
