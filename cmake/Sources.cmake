@@ -5,6 +5,7 @@ set(ORL_MEMORY_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/WindowsText.cpp)
 # The what-if platform, over any other: part of the product.
 set(ORL_WHATIF_PLATFORM_SOURCES
+  ${CMAKE_SOURCE_DIR}/platform/WindowsPath.cpp
   ${CMAKE_SOURCE_DIR}/platform/WindowsText.cpp
   ${CMAKE_SOURCE_DIR}/platform/whatif/WhatIfPlatform.cpp)
 set(ORL_WIN32_PLATFORM_SOURCES

@@ -38,18 +38,19 @@ bool IsOption(const std::string& argument) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// The note for a folder option: given again, or given without its value, in which case a value
-// that follows after a blank is ignored (and said so here, not by a note of its own).
-std::string FolderNote(const FolderOption& folder, const std::string& argument, bool again,
+// The note for a folder option: given again with another value, or given without its value, in
+// which case a value that follows after a blank is ignored (and said so here, not by a note of
+// its own). What the run then does is said of the option's last occurrence only.
+std::string FolderNote(const FolderOption& folder, const std::string& argument, bool again, bool last,
                        const std::string* following) {
     const std::string name = argument.substr(0, 2), value = TrimControl(argument.substr(2));
+    const std::string effect = last ? std::string(", so ") + folder.whenEmpty : "";
     if (again) {
         return "note: " + name + " given twice; the last one, " + (value.empty() ? "empty" : Quoted(value)) +
-               ", counts" + (value.empty() ? std::string(": ") + folder.whenEmpty : "");
+               ", counts" + (value.empty() && last ? std::string(": ") + folder.whenEmpty : "");
     }
     return "note: " + name + " has no value" +
-           (following != nullptr ? " (a blank follows it); " + Quoted(*following) + " is ignored, so " : ", so ") +
-           folder.whenEmpty;
+           (following != nullptr ? " (a blank follows it); " + Quoted(*following) + " is ignored" : "") + effect;
 }
 
 }  // namespace
@@ -88,16 +89,26 @@ CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::
             if (!named[i]) settings.notes.push_back("note: " + Quoted(argument) + " is not an option and is ignored");
             continue;
         }
+        bool folderOption = false;
         for (const FolderOption& folder : kFolderOptions) {
             if (option != folder.option) continue;
+            folderOption = true;
+            const std::string before = settings.*folder.folder;
             settings.*folder.folder = TrimControl(LowerAZ(argument.substr(2)));
             const bool again = given.find(option) != std::string::npos;
             const bool next = i + 1 < arguments.size() && !IsOption(arguments[i + 1]);
-            if (again || (settings.*folder.folder).empty()) {
-                settings.notes.push_back(FolderNote(folder, argument, again, next ? &arguments[i + 1] : nullptr));
+            bool last = true;
+            for (size_t later = i + 1; later < arguments.size(); ++later) last &= Option(arguments[later]) != option;
+            if ((again && before != settings.*folder.folder) || (!again && (settings.*folder.folder).empty())) {
+                settings.notes.push_back(FolderNote(folder, argument, again, last, next ? &arguments[i + 1] : nullptr));
                 if (next && !again) named[i + 1] = true;
             }
             given += option;
+        }
+        // "/whatif" is "/w" as written out; help options take any spelling.
+        if (!folderOption && argument.size() > 2 && option != "/w" && !AsksForHelp({argument})) {
+            settings.notes.push_back("note: the value " + Quoted(argument.substr(2)) + " of " + argument.substr(0, 2) +
+                                     " is ignored");
         }
         if (option == "/d") settings.copySharedRequest = true;
         else if (option == "/a") settings.userAdmin = true;

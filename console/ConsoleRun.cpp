@@ -38,12 +38,18 @@ Outcome ConfigureAsAsked(Platform& platform, const CommandLineSettings& settings
 
 // The same run on a platform that keeps its changes to itself; the report is followed by the
 // changes that the real run would make.
+// The notes on the arguments that the line loses, each on a line of its own.
+std::string Notes(const CommandLineSettings& settings) {
+    std::string notes;
+    for (const std::string& note : settings.notes) notes += "\r\n" + note;
+    return notes;
+}
+
 Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings) {
     WhatIfPlatform whatIf(platform);
     Outcome outcome = ConfigureAsAsked(whatIf, settings);
     std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
-    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes()));
-    for (const std::string& note : settings.notes) report += "\r\n" + note;
+    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes())) + Notes(settings);
     return outcome;
 }
 
@@ -51,8 +57,17 @@ Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings)
 // change, by the what-if run too, so that it foretells the real run here as well; not while the
 // outcome is shown, which may wait for a person.
 Outcome ConfigureAlone(Platform& platform, const CommandLineSettings& settings) {
-    InstallationLock lock(platform, settings.installFolder);
-    return settings.whatIf ? ConfigureWhatIf(platform, settings) : ConfigureAsAsked(platform, settings);
+    if (!settings.whatIf) {
+        InstallationLock lock(platform, settings.installFolder);
+        return ConfigureAsAsked(platform, settings);
+    }
+    // A line that lost an argument may be what ends the run: the notes follow its error too.
+    try {
+        InstallationLock lock(platform, settings.installFolder);
+        return ConfigureWhatIf(platform, settings);
+    } catch (const PlatformError& error) {
+        throw PlatformError(error.what() + Notes(settings));
+    }
 }
 
 }  // namespace

@@ -110,6 +110,14 @@ std::string ExpandFullPath(std::string path, const std::string& current) {
     return full;
 }
 
+bool IsValidName(const std::string& name) {
+    for (char c : name) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < 32 || std::string("<>:\"/\\|?*").find(c) != std::string::npos) return false;
+    }
+    return true;
+}
+
 PathParts SplitFullPath(const std::string& fullPath) {
     PathParts parts;
     std::string rest;

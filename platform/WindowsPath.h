@@ -19,6 +19,9 @@ struct PathParts {
 // an empty path. Expanding a full path again gives it back unchanged.
 std::string ExpandFullPath(std::string path, const std::string& current);
 
+// The name holds none of the characters that Windows refuses in a file or folder name.
+bool IsValidName(const std::string& name);
+
 // The parts of a path that ExpandFullPath has made full.
 PathParts SplitFullPath(const std::string& fullPath);
 

@@ -23,15 +23,6 @@ std::string FoldName(const std::string& name) {
     return folded;
 }
 
-// Characters that Windows does not accept in a file or folder name.
-bool IsValidName(const std::string& name) {
-    for (char c : name) {
-        unsigned char code = static_cast<unsigned char>(c);
-        if (code < 32 || std::string("<>:\"/\\|?*").find(c) != std::string::npos) return false;
-    }
-    return true;
-}
-
 bool IsBelowOrSame(const std::string& path, const std::string& ancestor) {
     return path == ancestor ||
            (path.size() > ancestor.size() && path.compare(0, ancestor.size(), ancestor) == 0 &&

@@ -84,6 +84,8 @@ bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     std::vector<std::string> missing;
     PathKind kind;
     while ((kind = KindOf(full)) == PathKind::Missing && full.size() > root.size()) {
+        // A name that Windows refuses can be seen without making the folder.
+        if (!IsValidName(full.substr(full.find_last_of('\\') + 1))) return false;
         missing.push_back(full);
         full = Parent(full);
     }

@@ -111,6 +111,8 @@ TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
         InstallationLock other(memory(), "c:\\timesheet\\");
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/r"}); }),
                   "Another configuration of c:\\timesheet is running.");
+        EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/q", "/w"}); }),  // a what-if run's notes follow
+                  "Another configuration of c:\\timesheet is running.\r\nnote: \"/q\" is not an option and is ignored");
     }
     memory().TakeOffline("H:\\");
     for (const char* server : {"/sS:\\Workgroup", "/s"}) {
@@ -169,6 +171,7 @@ TEST_F(ConsoleRunTest, AWhatIfRunNotesTheArgumentsALineLoses) {
          "\r\nnote: \"/q\" is not an option and is ignored\r\nnote: \"x\" is not an option and is ignored"},
         {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/S"},
          "\r\nnote: /S given twice; the last one, empty, counts: the server is removed"},
+        {{"/vC:\\TimeSheet", "/aS:\\Workgroup"}, "\r\nnote: the value \"S:\\Workgroup\" of /a is ignored"},
         {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/c"}, "\r\nwrite c:\\timesheet\\orl.ini: [Server] ServerPath = s:\\workgroup"},
     };
     for (const auto& [line, ending] : lines) {

@@ -305,8 +305,9 @@ TEST(ConfigureSweep, NoFaultLosesDataOrReportsFalsely) {
 // that the real run leaves. A folder that the disk refuses to make cannot be foreseen without
 // making it: there the what-if run tells what the real run does where the folder can be made.
 TEST(ConfigureSweep, AWhatIfRunForetellsTheRealRunAndChangesNothing) {
-    // The longest path of a run: a temporary in a backup of the new location's data folder.
-    const size_t longest = std::string("H:\\TimeData\\ORL Backup 2026-03-07 [14-05-09-042]\\Data\\~orl0000000.tmp").size();
+    // The longest path of a run: the backup of the new location's longest data file.
+    const size_t longest =
+        std::string("C:\\TimeSheet\\ORL Backup 2026-03-07 [14-05-09-042]\\Data\\CategoryActivity.txt").size();
     struct Condition {
         const char* name;
         std::function<void(MemoryPlatform&)> arrange;
@@ -337,6 +338,7 @@ TEST(ConfigureSweep, AWhatIfRunForetellsTheRealRunAndChangesNothing) {
          }},
         {"read-only installation settings", [](MemoryPlatform& memory) { memory.SetAttributes("C:\\TimeSheet\\orl.ini", ReadOnly); }},
         {"no such drive", [](MemoryPlatform&) {}, "Q:\\TimeData"},
+        {"a name Windows refuses", [](MemoryPlatform&) {}, "H:\\Time|Data"},
         {"no such server", [](MemoryPlatform&) {}, "\\\\NOSRV\\Home\\kim"},
         {"no such share", [](MemoryPlatform& memory) { memory.AddShare("SRV", "Home"); }, "\\\\SRV\\Homes\\kim"},
         {"the share offline", [](MemoryPlatform& memory) { memory.TakeOffline("H:\\"); }},
@@ -367,6 +369,9 @@ TEST(ConfigureSweep, AWhatIfRunForetellsTheRealRunAndChangesNothing) {
             EXPECT_EQ(foretold.error, done.error);
             real->ClearFaults();
             EXPECT_EQ(foreseen, DiskState(*real));
+            if (std::string(condition.name) == "paths just short enough") {
+                EXPECT_EQ(done.success.empty(), !scenario.succeeds);
+            }
             ++cases;
             agreed += failures() == failed;
         }
