@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "core/DataSetComparison.h"
+#include "bench/PeriodReading.h"
 #include "platform/win32/Win32Platform.h"
-#include "tests/support/PairwiseComparison.h"
 
 int main(int argc, char** argv) {
     orl::Win32Platform platform;
     const std::vector<std::string> folders(argv + 1, argv + argc);
-    std::printf("%lld lines\n", orl::ReadPeriodFilesOnly(platform, folders));
+    std::printf("%lld lines\n", orl::ReadAndSplitPeriodFiles(platform, folders));
     return 0;
 }
