@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <random>
@@ -81,8 +82,8 @@ void LayOut(Platform& platform, const std::string& root, int files, int lines) {
         for (int l = 0; l < lines; ++l) {
             char line[128];
             std::snprintf(line, sizeof line, "%s-%02d;%02d:%02d;%02d:%02d;Client %u;Project %u;Activity %u;note %u",
-                          PeriodName(f).substr(0, 7).c_str(), 1 + l % 28, 8 + l % 9, l % 60, 9 + l % 9,
-                          (l * 7) % 60, Draw(random) % 40, Draw(random) % 90, Draw(random) % 25, Draw(random));
+                          PeriodName(f).substr(0, 7).c_str(), 1 + l % 28, 8 + l % 9, l % 60, 9 + l % 9, (l * 7) % 60,
+                          Draw(random) % 40, Draw(random) % 90, Draw(random) % 25, Draw(random));
             std::string text = line, other = text;
             unsigned roll = Draw(random) % 1000;
             if (roll < 25) {
@@ -104,17 +105,60 @@ void LayOut(Platform& platform, const std::string& root, int files, int lines) {
     }
 }
 
-// The median of a few runs, in seconds: on a machine that others load as well, the best run
-// flatters and the mean follows the load.
-double Time(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+// The processor time (user and system) that this process has taken so far, in seconds.
+double ProcessorSeconds() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](FILETIME time) { return (time.dwHighDateTime * 4294967296.0 + time.dwLowDateTime) * 1e-7; };
+    return seconds(kernel) + seconds(user);
+#else
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+#endif
+}
+
+struct Timing {
+    double elapsed = 0, processor = 0;
+};
+
+double Median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The medians of a few runs of each work, in seconds, the works taken in turn in each round so
+// that a change in what else the machine does falls on all of them alike. On a machine that
+// others load as well, the best run flatters and the mean follows the load. Processor time
+// depends less on the load than elapsed time, but is counted coarsely on some systems.
+std::vector<Timing> Time(int runs, const std::vector<std::function<void()>>& works) {
+    std::vector<std::vector<double>> elapsed(works.size()), processor(works.size());
+    for (int i = 0; i < runs; ++i) {
+        for (size_t w = 0; w < works.size(); ++w) {
+            auto start = std::chrono::steady_clock::now();
+            double startProcessor = ProcessorSeconds();
+            works[w]();
+            processor[w].push_back(ProcessorSeconds() - startProcessor);
+            elapsed[w].push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+    }
+    std::vector<Timing> timings;
+    for (size_t w = 0; w < works.size(); ++w) timings.push_back({Median(elapsed[w]), Median(processor[w])});
+    return timings;
+}
+
+Timing Time(int runs, const std::function<void()>& work) { return Time(runs, std::vector{work})[0]; }
+
+// "N.Nx (processor time: N.Nx)"; a processor time too short to be counted has no ratio.
+std::string Ratio(Timing cost, Timing base) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%.1fx (processor time: ", cost.elapsed / base.elapsed);
+    char processor[16] = "not measurable";
+    if (base.processor > 0) std::snprintf(processor, sizeof processor, "%.1fx", cost.processor / base.processor);
+    return std::string(text) + processor + ")";
+}
+
+void PrintTiming(const char* work, Timing timing, const std::string& after = std::string()) {
+    std::printf("  %-42s %9.4f %9.4f%s\n", work, timing.elapsed, timing.processor, after.c_str());
 }
 
 // Locations holding the first few period files of two others, for the pairwise method.
@@ -142,12 +186,12 @@ std::vector<std::string> Locations(const std::string& root, const char* const (&
 bool MeasurePairwise(Platform& platform, const std::string& root, const Options& options, double comparing) {
     const std::vector<std::string> slice = Slice(platform, root, kInPlace, options.pairwiseFiles);
     int pairwise = 0, fast = 0;
-    double pairwiseSlice = Time(1, [&] { pairwise = orl::CompareDataSetsPairwise(platform, slice); });
-    double fastSlice = Time(options.runs, [&] { fast = orl::CompareDataSets(platform, slice); });
+    double pairwiseSlice = Time(1, [&] { pairwise = orl::CompareDataSetsPairwise(platform, slice); }).elapsed;
+    double fastSlice = Time(options.runs, [&] { fast = orl::CompareDataSets(platform, slice); }).elapsed;
     const double scale = static_cast<double>(options.files) / options.pairwiseFiles;
-    std::printf("  pairwise method, %3d of %3d files           %12.4f   result %d (CompareDataSets: %.4f, result %d)\n",
+    std::printf("  pairwise method, %3d of %3d files           %9.4f   result %d (CompareDataSets: %.4f, result %d)\n",
                 options.pairwiseFiles, options.files, pairwiseSlice, pairwise, fastSlice, fast);
-    std::printf("  pairwise method, all files (estimated)      %12.4f   (the slice x %.0f; speed-up %.0fx)\n",
+    std::printf("  pairwise method, all files (estimated)      %9.4f   (the slice x %.0f; speed-up %.0fx)\n",
                 pairwiseSlice * scale, scale, pairwiseSlice * scale / comparing);
     if (pairwise != fast) std::fprintf(stderr, "the two methods disagree: %d against %d\n", pairwise, fast);
     return pairwise == fast;
@@ -178,26 +222,33 @@ int main(int argc, char** argv) {
     // Lines changed in place: each location soon holds a line that the other lacks (-1).
     const std::vector<std::string> inPlace = Locations(root, kInPlace);
     int result = 0;
-    double reading = Time(options.runs, [&] { orl::ReadAndSplitPeriodFiles(*platform, inPlace); });
-    double comparing = Time(options.runs, [&] { result = orl::CompareDataSets(*platform, inPlace); });
-    std::printf("lines changed in place, an early answer:      %12s\n", "seconds");
-    std::printf("  read whole and split into lines             %12.4f\n", reading);
-    std::printf("  CompareDataSets                             %12.4f   result %d\n", comparing, result);
-    bool agree = options.pairwiseFiles == 0 || MeasurePairwise(*platform, root, options, comparing);
+    Timing reading = Time(options.runs, [&] { orl::ReadAndSplitPeriodFiles(*platform, inPlace); });
+    Timing comparing = Time(options.runs, [&] { result = orl::CompareDataSets(*platform, inPlace); });
+    std::printf("%-44s %9s %9s\n", "lines changed in place, an early answer:", "elapsed", "processor");
+    PrintTiming("read whole and split into lines", reading);
+    PrintTiming("CompareDataSets", comparing, "   result " + std::to_string(result));
+    bool agree = options.pairwiseFiles == 0 || MeasurePairwise(*platform, root, options, comparing.elapsed);
 
     // Every line on the other side, shuffled, some in another case, a few lines more: nothing
     // settles early and every line is counted (2).
     const std::vector<std::string> shuffled = Locations(root, kShuffled);
     long long lines = 0, bytes = 0;
-    double wholes = Time(options.runs, [&] { bytes = orl::ReadPeriodFilesWhole(*platform, shuffled); });
-    reading = Time(options.runs, [&] { lines = orl::ReadAndSplitPeriodFiles(*platform, shuffled); });
-    comparing = Time(options.runs, [&] { result = orl::CompareDataSets(*platform, shuffled); });
+    const std::vector<Timing> timings =
+        Time(options.runs, {[&] { bytes = orl::ReadPeriodFilesWhole(*platform, shuffled); },
+                            [&] { lines = orl::ReadAndSplitPeriodFiles(*platform, shuffled); },
+                            [&] { orl::ReadAndSplitPeriodFilesReusing(*platform, shuffled); },
+                            [&] { result = orl::CompareDataSets(*platform, shuffled); }});
+    const Timing wholes = timings[0], reusing = timings[2];
+    reading = timings[1];
+    comparing = timings[3];
     std::printf("every line on the other side, shuffled, no early answer (%lld lines, %.1f MB):\n", lines,
                 static_cast<double>(bytes) / 1e6);
-    std::printf("  read whole only                             %12.4f\n", wholes);
-    std::printf("  read whole and split into lines             %12.4f\n", reading);
-    std::printf("  CompareDataSets                             %12.4f   result %d\n", comparing, result);
-    std::printf("comparison cost relative to reading: %.1fx\n", comparing / reading);
+    PrintTiming("read whole only", wholes);
+    PrintTiming("read whole and split into lines", reading);
+    PrintTiming("the same, storage reused from file to file", reusing);
+    PrintTiming("CompareDataSets", comparing, "   result " + std::to_string(result));
+    std::printf("comparison cost relative to reading: %s\n", Ratio(comparing, reading).c_str());
+    std::printf("relative to reading into reused storage: %s\n", Ratio(comparing, reusing).c_str());
 #ifdef _WIN32
     if (options.disk) orl::RemoveFolder(root);
 #endif

@@ -34,20 +34,30 @@ median_of_runs() {
 # A run leaves the redirection in the settings files: without them each run starts afresh.
 forget_settings() { rm -f "$root"/*/orl.ini; }
 configure() { RESET=forget_settings median_of_runs orlconfigc.exe "/vC:\\BlackBox\\${1}Current" "/rC:\\BlackBox\\${1}New"; }
-read_only() { RESET=true median_of_runs orl_period_reader.exe "C:\\BlackBox\\${1}Current" "C:\\BlackBox\\${1}New"; }
+read_only() { RESET=true median_of_runs orl_period_reader.exe ${2:-} "C:\\BlackBox\\${1}Current" "C:\\BlackBox\\${1}New"; }
 
 read -r configuring configuring_cpu < <(configure "")
 grep -q 'has been configured' "$E2E_OUT" || { cat "$E2E_OUT"; exit 1; }
 read -r configuring_tiny configuring_tiny_cpu < <(configure Tiny)
 read -r reading reading_cpu < <(read_only "")
 read -r reading_tiny reading_tiny_cpu < <(read_only Tiny)
+read -r reusing reusing_cpu < <(read_only "" --reuse)
+read -r reusing_tiny reusing_tiny_cpu < <(read_only Tiny --reuse)
 rm -rf "$root"
 printf '%-40s %8s %8s %8s %8s\n' "seconds (median of ${RUNS:-3})" elapsed tiny cpu tiny
 printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "orlconfigc.exe, setting up redirection" \
     "$configuring" "$configuring_tiny" "$configuring_cpu" "$configuring_tiny_cpu"
 printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "orl_period_reader.exe, reading only" \
     "$reading" "$reading_tiny" "$reading_cpu" "$reading_tiny_cpu"
-awk -v c="$configuring" -v ct="$configuring_tiny" -v r="$reading" -v rt="$reading_tiny" \
-    -v cc="$configuring_cpu" -v cct="$configuring_tiny_cpu" -v rc="$reading_cpu" -v rct="$reading_tiny_cpu" \
-    'BEGIN { printf "black-box comparison cost relative to reading: %.1fx (processor time: %.1fx)\n",
-             (c - ct) / (r - rt), (cc - cct) / (rc - rct) }'
+printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "the same, storage reused" \
+    "$reusing" "$reusing_tiny" "$reusing_cpu" "$reusing_tiny_cpu"
+# ratio LABEL, then the elapsed times of the run, its tiny run, the reading and its tiny run, then
+# the processor times likewise
+ratio() {
+    awk -v label="$1" -v c="$2" -v ct="$3" -v r="$4" -v rt="$5" -v cc="$6" -v cct="$7" -v rc="$8" -v rct="$9" \
+        'BEGIN { printf "%s: %.1fx (processor time: %.1fx)\n", label, (c - ct) / (r - rt), (cc - cct) / (rc - rct) }'
+}
+ratio "black-box comparison cost relative to reading" "$configuring" "$configuring_tiny" "$reading" \
+    "$reading_tiny" "$configuring_cpu" "$configuring_tiny_cpu" "$reading_cpu" "$reading_tiny_cpu"
+ratio "relative to reading into reused storage" "$configuring" "$configuring_tiny" "$reusing" \
+    "$reusing_tiny" "$configuring_cpu" "$configuring_tiny_cpu" "$reusing_cpu" "$reusing_tiny_cpu"
