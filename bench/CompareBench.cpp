@@ -1,19 +1,22 @@
 // Measures the data-set comparison on two locations of period files: the comparison itself, the
-// pairwise method it replaces, and merely reading and splitting the same files.
+// pairwise method it replaces, and merely reading the same files whole and splitting them.
 //
-//   orl_compare_bench [--files N] [--lines N] [--pairwise-files N] [--disk]
+//   orl_compare_bench [--files N] [--lines N] [--pairwise-files N] [--runs N] [--disk]
 //
 // --disk (Windows build only) lays the locations out in a real temporary folder and uses the
-// Win32 platform; otherwise they are in memory.
+// Win32 platform; otherwise they are in memory. --pairwise-files 0 leaves the pairwise method out
+// (for profiling the comparison alone). Each time is the median of --runs runs.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <random>
 #include <string>
 
+#include "bench/PeriodReading.h"
 #include "core/DataSetComparison.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/PairwiseComparison.h"
@@ -32,6 +35,7 @@ struct Options {
     int files = 120;
     int lines = 5000;
     int pairwiseFiles = 3;
+    int runs = 5;
     bool disk = false;
 };
 
@@ -43,9 +47,11 @@ Options ParseOptions(int argc, char** argv) {
         if (arg == "--files") options.files = next();
         else if (arg == "--lines") options.lines = next();
         else if (arg == "--pairwise-files") options.pairwiseFiles = next();
+        else if (arg == "--runs") options.runs = next();
         else if (arg == "--disk") options.disk = true;
     }
-    options.pairwiseFiles = std::clamp(options.pairwiseFiles, 1, options.files);
+    options.pairwiseFiles = std::clamp(options.pairwiseFiles, 0, options.files);
+    options.runs = std::max(options.runs, 1);
     return options;
 }
 
@@ -76,8 +82,8 @@ void LayOut(Platform& platform, const std::string& root, int files, int lines) {
         for (int l = 0; l < lines; ++l) {
             char line[128];
             std::snprintf(line, sizeof line, "%s-%02d;%02d:%02d;%02d:%02d;Client %u;Project %u;Activity %u;note %u",
-                          PeriodName(f).substr(0, 7).c_str(), 1 + l % 28, 8 + l % 9, l % 60, 9 + l % 9,
-                          (l * 7) % 60, Draw(random) % 40, Draw(random) % 90, Draw(random) % 25, Draw(random));
+                          PeriodName(f).substr(0, 7).c_str(), 1 + l % 28, 8 + l % 9, l % 60, 9 + l % 9, (l * 7) % 60,
+                          Draw(random) % 40, Draw(random) % 90, Draw(random) % 25, Draw(random));
             std::string text = line, other = text;
             unsigned roll = Draw(random) % 1000;
             if (roll < 25) {
@@ -99,15 +105,96 @@ void LayOut(Platform& platform, const std::string& root, int files, int lines) {
     }
 }
 
-// The best of a few runs, in seconds.
-double Time(int runs, const std::function<void()>& work) {
-    double best = 1e30;
+// The processor time (user and system) that this process has taken so far, in seconds.
+double ProcessorSeconds() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](FILETIME time) { return (time.dwHighDateTime * 4294967296.0 + time.dwLowDateTime) * 1e-7; };
+    return seconds(kernel) + seconds(user);
+#else
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+#endif
+}
+
+struct Timing {
+    double elapsed = 0, processor = 0;
+};
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The medians of a few runs of each work, in seconds, the works taken in turn in each round so
+// that a change in what else the machine does falls on all of them alike. On a machine that
+// others load as well, the best run flatters and the mean follows the load. Processor time
+// depends less on the load than elapsed time, but is counted coarsely on some systems.
+std::vector<Timing> Time(int runs, const std::vector<std::function<void()>>& works) {
+    std::vector<std::vector<double>> elapsed(works.size()), processor(works.size());
     for (int i = 0; i < runs; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        for (size_t w = 0; w < works.size(); ++w) {
+            auto start = std::chrono::steady_clock::now();
+            double startProcessor = ProcessorSeconds();
+            works[w]();
+            processor[w].push_back(ProcessorSeconds() - startProcessor);
+            elapsed[w].push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
     }
-    return best;
+    std::vector<Timing> timings;
+    for (size_t w = 0; w < works.size(); ++w) timings.push_back({Median(elapsed[w]), Median(processor[w])});
+    return timings;
+}
+
+Timing Time(int runs, const std::function<void()>& work) { return Time(runs, std::vector{work})[0]; }
+
+// "N.Nx (processor time: N.Nx)"; a processor time too short to be counted has no ratio.
+std::string Ratio(Timing cost, Timing base) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%.1fx (processor time: ", cost.elapsed / base.elapsed);
+    char processor[16] = "not measurable";
+    if (base.processor > 0) std::snprintf(processor, sizeof processor, "%.1fx", cost.processor / base.processor);
+    return std::string(text) + processor + ")";
+}
+
+void PrintTiming(const char* work, Timing timing, const std::string& after = std::string()) {
+    std::printf("  %-42s %9.4f %9.4f%s\n", work, timing.elapsed, timing.processor, after.c_str());
+}
+
+// Locations holding the first few period files of two others, for the pairwise method.
+std::vector<std::string> Slice(Platform& platform, const std::string& root, const char* const (&sides)[2], int files) {
+    const std::string sliceRoot = root + "Slice\\";
+    for (const char* side : sides) {
+        platform.CreateFolderPath(sliceRoot + side + "\\Data\\");
+        for (int f = 0; f < files; ++f) {
+            platform.CopyFileReplacing(root + side + "\\Data\\" + PeriodName(f),
+                                       sliceRoot + side + "\\Data\\" + PeriodName(f));
+        }
+    }
+    return {sliceRoot + sides[0], sliceRoot + sides[1]};
+}
+
+const char* const kInPlace[2] = {"First", "Second"};
+const char* const kShuffled[2] = {"First", "Shuffled"};
+
+std::vector<std::string> Locations(const std::string& root, const char* const (&sides)[2]) {
+    return {root + sides[0], root + sides[1]};
+}
+
+// The pairwise method on a slice of the in-place data, scaled to all files; false when it
+// disagrees with CompareDataSets.
+bool MeasurePairwise(Platform& platform, const std::string& root, const Options& options, double comparing) {
+    const std::vector<std::string> slice = Slice(platform, root, kInPlace, options.pairwiseFiles);
+    int pairwise = 0, fast = 0;
+    double pairwiseSlice = Time(1, [&] { pairwise = orl::CompareDataSetsPairwise(platform, slice); }).elapsed;
+    double fastSlice = Time(options.runs, [&] { fast = orl::CompareDataSets(platform, slice); }).elapsed;
+    const double scale = static_cast<double>(options.files) / options.pairwiseFiles;
+    std::printf("  pairwise method, %3d of %3d files           %9.4f   result %d (CompareDataSets: %.4f, result %d)\n",
+                options.pairwiseFiles, options.files, pairwiseSlice, pairwise, fastSlice, fast);
+    std::printf("  pairwise method, all files (estimated)      %9.4f   (the slice x %.0f; speed-up %.0fx)\n",
+                pairwiseSlice * scale, scale, pairwiseSlice * scale / comparing);
+    if (pairwise != fast) std::fprintf(stderr, "the two methods disagree: %d against %d\n", pairwise, fast);
+    return pairwise == fast;
 }
 
 }  // namespace
@@ -129,57 +216,42 @@ int main(int argc, char** argv) {
         platform = std::make_unique<orl::MemoryPlatform>();
     }
     LayOut(*platform, root, options.files, options.lines);
-    const std::vector<std::string> full = {root + "First", root + "Second"};
+    std::printf("platform: %s; two locations of %d period files x %d lines; median of %d runs\n",
+                options.disk ? "Win32 on real disk" : "in memory", options.files, options.lines, options.runs);
 
-    int fast = 0;
-    long long lines = 0;
-    double reading = Time(3, [&] { lines = orl::ReadPeriodFilesOnly(*platform, full); });
-    double comparing = Time(3, [&] { fast = orl::CompareDataSets(*platform, full); });
-    // The same data with the second location's lines in another order.
-    const std::vector<std::string> reordered = {root + "First", root + "Shuffled"};
-    int shuffledResult = 0;
-    long long shuffledLines = 0;
-    double readingShuffled = Time(3, [&] { shuffledLines = orl::ReadPeriodFilesOnly(*platform, reordered); });
-    double comparingShuffled = Time(3, [&] { shuffledResult = orl::CompareDataSets(*platform, reordered); });
+    // Lines changed in place: each location soon holds a line that the other lacks (-1).
+    const std::vector<std::string> inPlace = Locations(root, kInPlace);
+    int result = 0;
+    Timing reading = Time(options.runs, [&] { orl::ReadAndSplitPeriodFiles(*platform, inPlace); });
+    Timing comparing = Time(options.runs, [&] { result = orl::CompareDataSets(*platform, inPlace); });
+    std::printf("%-44s %9s %9s\n", "lines changed in place, an early answer:", "elapsed", "processor");
+    PrintTiming("read whole and split into lines", reading);
+    PrintTiming("CompareDataSets", comparing, "   result " + std::to_string(result));
+    bool agree = options.pairwiseFiles == 0 || MeasurePairwise(*platform, root, options, comparing.elapsed);
 
-    // The pairwise method on a slice: locations holding the first few period files only.
-    const std::string sliceRoot = root + "Slice\\";
-    for (const char* side : {"First", "Second"}) {
-        platform->CreateFolderPath(sliceRoot + side + "\\Data\\");
-        for (int f = 0; f < options.pairwiseFiles; ++f) {
-            platform->CopyFileReplacing(root + side + "\\Data\\" + PeriodName(f),
-                                        sliceRoot + side + "\\Data\\" + PeriodName(f));
-        }
-    }
-    const std::vector<std::string> slice = {sliceRoot + "First", sliceRoot + "Second"};
-    int pairwise = 0, sliceFast = 0;
-    double pairwiseSlice = Time(1, [&] { pairwise = orl::CompareDataSetsPairwise(*platform, slice); });
-    double fastSlice = Time(3, [&] { sliceFast = orl::CompareDataSets(*platform, slice); });
-    const double scale = static_cast<double>(options.files) / options.pairwiseFiles;
-    const double pairwiseFull = pairwiseSlice * scale;
-
+    // Every line on the other side, shuffled, some in another case, a few lines more: nothing
+    // settles early and every line is counted (2).
+    const std::vector<std::string> shuffled = Locations(root, kShuffled);
+    long long lines = 0, bytes = 0;
+    const std::vector<Timing> timings =
+        Time(options.runs, {[&] { bytes = orl::ReadPeriodFilesWhole(*platform, shuffled); },
+                            [&] { lines = orl::ReadAndSplitPeriodFiles(*platform, shuffled); },
+                            [&] { orl::ReadAndSplitPeriodFilesReusing(*platform, shuffled); },
+                            [&] { result = orl::CompareDataSets(*platform, shuffled); }});
+    const Timing wholes = timings[0], reusing = timings[2];
+    reading = timings[1];
+    comparing = timings[3];
+    std::printf("every line on the other side, shuffled, no early answer (%lld lines, %.1f MB):\n", lines,
+                static_cast<double>(bytes) / 1e6);
+    PrintTiming("read whole only", wholes);
+    PrintTiming("read whole and split into lines", reading);
+    PrintTiming("the same, storage reused from file to file", reusing);
+    PrintTiming("CompareDataSets", comparing, "   result " + std::to_string(result));
+    std::printf("comparison cost relative to reading: %s\n", Ratio(comparing, reading).c_str());
+    std::printf("relative to reading into reused storage: %s\n", Ratio(comparing, reusing).c_str());
 #ifdef _WIN32
     if (options.disk) orl::RemoveFolder(root);
 #endif
-    std::printf("platform: %s; two locations of %d period files x %d lines (%lld lines read)\n",
-                options.disk ? "Win32 on real disk" : "in memory", options.files, options.lines, lines);
-    std::printf("%-44s %12s\n", "work", "seconds");
-    std::printf("%-44s %12.4f\n", "read whole and split into lines only", reading);
-    std::printf("%-44s %12.4f   result %d\n", "CompareDataSets", comparing, fast);
-    std::printf("pairwise method, %3d of %3d files             %12.4f   result %d (CompareDataSets: %.4f, result %d)\n",
-                options.pairwiseFiles, options.files, pairwiseSlice, pairwise, fastSlice, sliceFast);
-    std::printf("%-44s %12.4f   (the slice x %.0f: files are compared one pair at a time,\n"
-                "%-44s %12s    so the time grows with the number of files)\n",
-                "pairwise method, all files (estimated)", pairwiseFull, scale, "", "");
-    std::printf("%-44s %12.4f\n", "lines in another order: read and split only", readingShuffled);
-    std::printf("%-44s %12.4f   result %d\n", "lines in another order: CompareDataSets", comparingShuffled,
-                shuffledResult);
-    std::printf("lines in another order: cost relative to reading: %.1fx\n", comparingShuffled / readingShuffled);
-    std::printf("speed-up over pairwise: %.1fx\n", pairwiseFull / comparing);
-    std::printf("cost relative to reading: %.1fx\n", comparing / reading);
-    if (pairwise != sliceFast) {
-        std::fprintf(stderr, "the two methods disagree: %d against %d\n", pairwise, sliceFast);
-        return 1;
-    }
-    return 0;
+    if (result != orl::kSecondHoldsMore) std::fprintf(stderr, "shuffled lines: result %d, not 2\n", result);
+    return agree && result == orl::kSecondHoldsMore ? 0 : 1;
 }

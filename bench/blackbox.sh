@@ -1,64 +1,63 @@
 #!/bin/bash
-# The comparison seen from outside, under Wine on real disk: a whole what-if run of
-# orlconfigc.exe whose cost is the comparison (two locations of 120 period files x 5,000 lines,
-# the new one holding the same lines in another order, 2.5% of them changed only in letter case,
-# and 2.5% lines of its own, so that nothing would be copied), against orl_period_reader.exe
-# reading the same files; each less the same run on a tiny pair of locations, which is what
-# starting a program under Wine costs.
-#   BUILD_DIR=build/windows bench/blackbox.sh
+# The comparison seen from outside, under Wine on real disk: a whole run of orlconfigc.exe that
+# sets up redirection to a new location (two locations of 120 period files x 5,000 lines, laid out
+# by locations.py: nothing settles early, every line is counted, and nothing is copied), against
+# orl_period_reader.exe reading the same files; each less the same run on a tiny pair of
+# locations, which is what starting a program under Wine costs. Each figure is the median of RUNS
+# runs (3 unless set), in elapsed time and in the program's own processor time (user and system),
+# which depends less on what else the machine is doing.
+#   BUILD_DIR=$PWD/build/windows-x64 bench/blackbox.sh
 set -eu
-source "$(dirname "$0")/../tests/e2e/fixture.sh"
+here="$(dirname "$0")"
+source "$here/../tests/e2e/fixture.sh"
 e2e_begin blackbox
 root="$E2E_C/BlackBox"
 rm -rf "$root"
-python3 - "$root" <<'PYTHON'
-import os, random, sys
-random.seed(7)
-def location(path, files):
-    os.makedirs(os.path.join(path, "Data"), exist_ok=True)
-    open(os.path.join(path, "orl.inf"), "w").write("installed")
-    for name, lines in files.items():
-        with open(os.path.join(path, "Data", name), "w", newline="") as out:
-            out.write("".join(line + "\r\n" for line in lines))
-def data(files, lines):
-    current, new = {}, {}
-    for f in range(files):
-        name = "%04d-%02d.txt" % (2000 + f // 12, 1 + f % 12)
-        ours = ["%s-%02d;%02d:%02d;Client %d;Project %d;note %d" % (name[:7], 1 + l % 28, 8 + l % 9, l % 60,
-                random.randrange(40), random.randrange(90), random.randrange(10**9)) for l in range(lines)]
-        theirs = []
-        for line in ours:
-            roll = random.randrange(1000)
-            theirs.append(line.upper() if roll < 25 else line)
-            if roll >= 975: theirs.append(line + " (its own)")
-        random.shuffle(theirs)
-        current[name], new[name] = ours, theirs
-    return current, new
-root = sys.argv[1]
-for prefix, files, lines in (("", 120, 5000), ("Tiny", 1, 10)):
-    current, new = data(files, lines)
-    location(os.path.join(root, prefix + "Current"), current)
-    location(os.path.join(root, prefix + "New"), new)
-PYTHON
-# The best of three runs of an exact command line, in seconds.
-best_of_three() {
-    local best=999999
-    for _ in 1 2 3; do
-        local start end
-        start=$(date +%s.%N)
-        e2e_run "$1"
-        end=$(date +%s.%N)
-        best=$(awk -v a="$start" -v b="$end" -v best="$best" 'BEGIN { t = b - a; print (t < best ? t : best) }')
+python3 "$here/locations.py" "$root" "" 120 5000
+python3 "$here/locations.py" "$root" Tiny 1 10
+times="$(dirname "$E2E_OUT")/times"
+
+# The median of a column (an awk expression over the fields) of the times file.
+median() { awk "{ print $1 }" "$times" | sort -g | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'; }
+
+# Runs a program of the build RUNS times, each after RESET; prints the median elapsed and processor
+# times in seconds. The arguments hold no blanks or quotes, so they reach the program as given.
+median_of_runs() {
+    : >"$times"
+    for _ in $(seq "${RUNS:-3}"); do
+        $RESET
+        /usr/bin/time -a -o "$times" -f "%e %U %S" "$WINE_RUN" "$E2E_BIN/$@" </dev/null >"$E2E_OUT" ||
+            { cat "$E2E_OUT"; exit 1; }
     done
-    echo "$best"
+    echo "$(median '$1')" "$(median '$2 + $3')"
 }
-run() { best_of_three "orlconfigc.exe /v\"C:\\BlackBox\\${1}Current\" /r\"C:\\BlackBox\\${1}New\" /w"; }
-read_only() { best_of_three "orl_period_reader.exe C:\\BlackBox\\${1}Current C:\\BlackBox\\${1}New"; }
-configure=$(run ""); configure_tiny=$(run Tiny)
-grep -q 'What-if run' "$E2E_OUT" || { cat "$E2E_OUT"; exit 1; }
-reading=$(read_only ""); reading_tiny=$(read_only Tiny)
+# A run leaves the redirection in the settings files: without them each run starts afresh.
+forget_settings() { rm -f "$root"/*/orl.ini; }
+configure() { RESET=forget_settings median_of_runs orlconfigc.exe "/vC:\\BlackBox\\${1}Current" "/rC:\\BlackBox\\${1}New"; }
+read_only() { RESET=true median_of_runs orl_period_reader.exe ${2:-} "C:\\BlackBox\\${1}Current" "C:\\BlackBox\\${1}New"; }
+
+read -r configuring configuring_cpu < <(configure "")
+grep -q 'has been configured' "$E2E_OUT" || { cat "$E2E_OUT"; exit 1; }
+read -r configuring_tiny configuring_tiny_cpu < <(configure Tiny)
+read -r reading reading_cpu < <(read_only "")
+read -r reading_tiny reading_tiny_cpu < <(read_only Tiny)
+read -r reusing reusing_cpu < <(read_only "" --reuse)
+read -r reusing_tiny reusing_tiny_cpu < <(read_only Tiny --reuse)
 rm -rf "$root"
-printf 'orlconfigc.exe /w, comparing           %8.3f s  (tiny %.3f s)\n' "$configure" "$configure_tiny"
-printf 'orl_period_reader.exe, reading only      %8.3f s  (tiny %.3f s)\n' "$reading" "$reading_tiny"
-awk -v c="$configure" -v ct="$configure_tiny" -v r="$reading" -v rt="$reading_tiny" \
-    'BEGIN { printf "black-box cost relative to reading: %.1fx\n", (c - ct) / (r - rt) }'
+printf '%-40s %8s %8s %8s %8s\n' "seconds (median of ${RUNS:-3})" elapsed tiny cpu tiny
+printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "orlconfigc.exe, setting up redirection" \
+    "$configuring" "$configuring_tiny" "$configuring_cpu" "$configuring_tiny_cpu"
+printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "orl_period_reader.exe, reading only" \
+    "$reading" "$reading_tiny" "$reading_cpu" "$reading_tiny_cpu"
+printf '%-40s %8.3f %8.3f %8.3f %8.3f\n' "the same, storage reused" \
+    "$reusing" "$reusing_tiny" "$reusing_cpu" "$reusing_tiny_cpu"
+# ratio LABEL, then the elapsed times of the run, its tiny run, the reading and its tiny run, then
+# the processor times likewise
+ratio() {
+    awk -v label="$1" -v c="$2" -v ct="$3" -v r="$4" -v rt="$5" -v cc="$6" -v cct="$7" -v rc="$8" -v rct="$9" \
+        'BEGIN { printf "%s: %.1fx (processor time: %.1fx)\n", label, (c - ct) / (r - rt), (cc - cct) / (rc - rct) }'
+}
+ratio "black-box comparison cost relative to reading" "$configuring" "$configuring_tiny" "$reading" \
+    "$reading_tiny" "$configuring_cpu" "$configuring_tiny_cpu" "$reading_cpu" "$reading_tiny_cpu"
+ratio "relative to reading into reused storage" "$configuring" "$configuring_tiny" "$reusing" \
+    "$reusing_tiny" "$configuring_cpu" "$configuring_tiny_cpu" "$reusing_cpu" "$reusing_tiny_cpu"

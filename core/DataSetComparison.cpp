@@ -1,11 +1,14 @@
 #include "core/DataSetComparison.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <numeric>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "core/Integers.h"
 #include "core/Locations.h"
@@ -19,103 +22,299 @@ struct Unmatched {
     long long first = 0, second = 0;
 };
 
-// How many more times each line stands in the first file than in the second, by the line's
-// bytes: open addressing over (hash, line, count), no allocation per line. The table is sized
-// once for the largest pair of files and reused.
-class LineCounts {
-public:
-    void Reset(size_t lines) {
-        size_t capacity = 64;
-        while (capacity < lines * 2) capacity *= 2;
-        if (capacity > slots_.size()) slots_.resize(capacity);
-        std::fill(slots_.begin(), slots_.begin() + static_cast<std::ptrdiff_t>(capacity), Slot());
-        mask_ = capacity - 1;
+// Lines are found and hashed a machine word at a time (a 64-bit word would cost three
+// multiplications on a 32-bit processor), and never through a call per byte.
+using Word = size_t;
+constexpr Word kOnes = Word(-1) / 0xFF;  // 0x0101...01
+constexpr Word kHighs = kOnes * 0x80;
+
+Word Load(const char* at) {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// The high bit of each zero byte of the word; only bits above a real one can be false.
+Word ZeroBytes(Word word) { return (word - kOnes) & ~word & kHighs; }
+
+// The high bit of each byte below 14, likewise: one test for the three bytes that end a line (CR,
+// LF, and NUL, which ends a period file's text), as other control bytes are rare in period files.
+Word LowBytes(Word word) { return (word - kOnes * 14) & ~word & kHighs; }
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+
+// The bytes of the word that end a line; the lowest one set is exact.
+Word LineEndBytes(Word word) {
+    return ZeroBytes(word) | ZeroBytes(word ^ (kOnes * '\n')) | ZeroBytes(word ^ (kOnes * '\r'));
+}
+
+// One word into a hash: a multiplication of the machine's own width. Bits only move upwards in
+// it, so a hash is finished with Mix, which moves them down too, and taken from its top.
+Word Step(Word hash, Word word) {
+    return (hash ^ word) * (sizeof(Word) == 8 ? Word(0xFF51AFD7ED558CCDull) : Word(0x85EBCA6Bu));
+}
+
+Word Mix(Word hash, Word word) {
+    hash = Step(hash, word);
+    return hash ^ (hash >> (sizeof(Word) * 4));
+}
+
+uint32_t Top(Word hash) { return static_cast<uint32_t>(Mix(hash, 0) >> (sizeof(Word) * 8 - 32)); }
+
+constexpr Word kSeed = Word(0x9E3779B97F4A7C15ull);
+
+struct Scanned {
+    size_t length;
+    uint32_t hash;
+};
+
+// The length of the line of `text` that starts at `at` (up to its CR, LF or NUL, or to the end)
+// and a hash of its bytes, found together in one pass over them.
+Scanned ScanLine(std::string_view text, size_t at) {
+    Word hash = kSeed, tail = 0;
+    const char *start = &text[at], *next = start, *end = text.data() + text.size();
+    for (; end - next >= static_cast<std::ptrdiff_t>(sizeof(Word)); next += sizeof(Word)) {
+        const Word word = Load(next);
+        const Word ends = LowBytes(word) == 0 ? 0 : LineEndBytes(word);
+        if (ends != 0) {  // the line ends in this word
+            const int bytes = std::countr_zero(ends) / 8;
+            tail = bytes == 0 ? 0 : word & (Word(-1) >> (8 * (sizeof(Word) - bytes)));
+            end = next += bytes;
+            break;
+        }
+        hash = Step(hash, word);
     }
-    void Add(std::string_view line, long long delta) {
-        const size_t hash = Hash(line);
-        for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
+    for (int shift = 0; next < end && !IsLineEnd(*next); ++next, shift += 8) {
+        tail |= Word(static_cast<unsigned char>(*next)) << shift;
+    }
+    return {size_t(next - start), Top(Mix(Step(hash, tail), next - start))};
+}
+
+unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+unsigned char Lowered(char c) { return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
+
+// A hash of the bytes, a byte at a time, each through `map`: for the few lines left over and
+// their keys only.
+uint32_t Hash(std::string_view bytes, unsigned char (*map)(char) = Byte) {
+    Word hash = kSeed;
+    for (char c : bytes) hash = Step(hash, map(c));
+    return Top(Mix(hash, bytes.size()));
+}
+
+bool SameBytes(const char* a, const char* b, size_t length) {
+    size_t at = 0;
+    for (; at + sizeof(Word) <= length; at += sizeof(Word)) {
+        if (Load(a + at) != Load(b + at)) return false;
+    }
+    for (; at < length; ++at) {
+        if (a[at] != b[at]) return false;
+    }
+    return true;
+}
+
+bool IsLineStart(std::string_view text, size_t at) { return at < text.size() && text[at] != '\0'; }
+
+// Where the line after the one that ends at `end` starts: the text's size once it is over.
+size_t NextLineStart(std::string_view text, size_t end) {
+    if (!IsLineStart(text, end)) return text.size();
+    return end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+}
+
+// Calls visit(line, where it starts, its hash) for each line of a period file's text from the
+// line start `from` on.
+template <class Visit>
+void ForEachLine(std::string_view text, size_t from, Visit visit) {
+    for (size_t at = from; IsLineStart(text, at);) {
+        const Scanned line = ScanLine(text, at);
+        visit(text.substr(at, line.length), at, line.hash);
+        at = NextLineStart(text, at + line.length);
+    }
+}
+
+size_t CountLines(std::string_view text) {
+    size_t count = 0;
+    ForEachLine(text, 0, [&](std::string_view, size_t, uint32_t) { ++count; });
+    return count;
+}
+
+// Whether the line of `text` that starts at `at` is `line`.
+bool IsLineAt(std::string_view text, size_t at, std::string_view line) {
+    const size_t end = at + line.size();
+    return end <= text.size() && SameBytes(&text[at], line.data(), line.size()) &&
+           (end == text.size() || IsLineEnd(text[end]));
+}
+
+// Where the lines that both texts hold alike at their start end: just after the last LF before
+// the first byte in which they differ, or before a NUL, which ends both texts.
+size_t SharedStart(std::string_view a, std::string_view b) {
+    const size_t length = std::min(a.size(), b.size());
+    size_t at = 0;
+    while (at + sizeof(Word) <= length && Load(&a[at]) == Load(&b[at]) && ZeroBytes(Load(&a[at])) == 0) {
+        at += sizeof(Word);
+    }
+    while (at < length && a[at] == b[at] && a[at] != '\0') ++at;
+    while (at > 0 && a[at - 1] != '\n') --at;
+    return at;
+}
+
+// Open addressing over (where the line is, hash, count): no allocation per line. Its storage is
+// kept from one pair of files to the next. A period file is read whole in one read of at most
+// 2 GB, so where its lines are, and how many times one stands, fit in 32 bits.
+class LineTable {
+public:
+    struct Slot {
+        uint32_t at = kEmpty;  // where the slot's line is, as its user counts
+        uint32_t hash = 0;
+        uint32_t count = 0;
+    };
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+
+    // Empties the table for at most `lines` different lines, at most half full.
+    void Reset(size_t lines) {
+        capacity_ = 2 * lines + 1;
+        if (capacity_ > slots_.size()) {
+            std::vector<Slot>().swap(slots_);  // the old storage goes before the new one comes
+            slots_.resize(capacity_);
+        }
+        std::fill(slots_.begin(), slots_.begin() + static_cast<std::ptrdiff_t>(capacity_), Slot());
+    }
+    // The slot of the line with this hash that `same` accepts, or the empty slot where it belongs.
+    template <class Same>
+    Slot& Find(uint32_t hash, Same same) {
+        for (size_t i = static_cast<size_t>((uint64_t(hash) * capacity_) >> 32);; i = i + 1 == capacity_ ? 0 : i + 1) {
             Slot& slot = slots_[i];
-            if (!slot.used) {
-                slot = {hash, line, delta, true};
-                return;
-            }
-            if (slot.hash == hash && slot.line == line) {
-                slot.count += delta;
-                return;
-            }
+            if (slot.at == kEmpty || (slot.hash == hash && same(slot.at))) return slot;
         }
     }
+    // Pairs a line with one of the slot's, while one is left.
+    static bool Take(Slot& slot) {
+        if (slot.count == 0) return false;
+        --slot.count;
+        return true;
+    }
     template <class Visit>
-    void ForEachUnmatched(Visit visit) const {
-        for (size_t i = 0; i <= mask_; ++i) {
-            if (slots_[i].used && slots_[i].count != 0) visit(slots_[i].line, slots_[i].count);
+    void ForEachCounted(Visit visit) const {
+        for (size_t i = 0; i < capacity_; ++i) {
+            if (slots_[i].count != 0) visit(slots_[i]);
         }
     }
 
 private:
-    struct Slot {
-        size_t hash = 0;
-        std::string_view line;
-        long long count = 0;
-        bool used = false;
-    };
-    // A machine word at a time, each mixed in by a multiplication of the machine's own width (a
-    // 64-bit one costs three on a 32-bit processor): fast, and spread enough for lines.
-    static size_t Hash(std::string_view text) {
-        constexpr bool wide = sizeof(size_t) == 8;
-        constexpr size_t seed = wide ? size_t(0x9E3779B97F4A7C15ull) : size_t(0x9E3779B9u);
-        constexpr size_t mix = wide ? size_t(0xFF51AFD7ED558CCDull) : size_t(0x85EBCA6Bu);
-        constexpr size_t last = wide ? size_t(0xC4CEB9FE1A85EC53ull) : size_t(0xC2B2AE35u);
-        constexpr unsigned half = sizeof(size_t) * 4;
-        size_t hash = seed ^ text.size();
-        size_t at = 0;
-        for (; at + sizeof(size_t) <= text.size(); at += sizeof(size_t)) {
-            size_t chunk;
-            std::memcpy(&chunk, text.data() + at, sizeof chunk);
-            hash = (hash ^ chunk) * mix;
-            hash ^= hash >> half;
-        }
-        size_t tail = 0;
-        std::memcpy(&tail, text.data() + at, text.size() - at);
-        hash = (hash ^ tail) * last;
-        return hash ^ (hash >> (half - 3));
-    }
-
     std::vector<Slot> slots_;
-    size_t mask_ = 0;
+    size_t capacity_ = 0;
 };
 
-// Lines of two same-named files without a partner in the other. Each line pairs with at most one
-// equal line, and equality is an equivalence, so the counts are the differences of the two files'
-// counts per class of equal lines. Lines equal byte for byte are in one class without asking the
-// locale: they cancel first, cheaply, and only the lines left over need a comparison key.
-Unmatched CountUnmatched(Platform& platform, LineCounts& counts, std::string_view firstText,
-                         std::string_view secondText) {
-    if (firstText.substr(0, firstText.find('\0')) == secondText.substr(0, secondText.find('\0'))) return {};
-    std::vector<std::string_view> first = SplitLines(firstText), second = SplitLines(secondText);
-    counts.Reset(first.size() + second.size());
-    // Most lines stand unchanged at the same place in both files; those cancel in place.
-    size_t common = std::min(first.size(), second.size());
-    for (size_t i = 0; i < common; ++i) {
-        if (first[i] == second[i]) continue;
-        counts.Add(first[i], 1);
-        counts.Add(second[i], -1);
-    }
-    for (size_t i = common; i < first.size(); ++i) counts.Add(first[i], 1);
-    for (size_t i = common; i < second.size(); ++i) counts.Add(second[i], -1);
+// A line of one file that found no partner in the other, and how many times it stands.
+struct Leftover {
+    std::string_view line;
+    uint32_t count;
+};
 
-    std::unordered_map<std::string, long long> byKey;
-    counts.ForEachUnmatched([&](std::string_view line, long long count) {
-        byKey[platform.ComparisonKey(std::string(line))] += count;
-    });
-    Unmatched unmatched;
-    for (const auto& [key, count] : byKey) {
-        if (count > 0) unmatched.first += count;
-        if (count < 0) unmatched.second -= count;
-    }
-    return unmatched;
+bool SameLowered(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lowered(x) == Lowered(y); });
 }
 
+std::string KeyOf(Platform& platform, std::string_view line) { return platform.ComparisonKey(std::string(line)); }
+
+// Lines of two same-named files without a partner in the other, pair after pair, in storage kept
+// from pair to pair. Each line pairs with at most one equal line, and equality is an equivalence,
+// so the counts are the differences of the files' counts per class of equal lines, and any two
+// equal lines may be paired first: lines equal byte for byte, cheaply; then lines that differ
+// only in the case of A-Z, one locale comparison each; keys only for what is left on both sides.
+class PairCounter {
+public:
+    Unmatched Count(Platform& platform, std::string_view first, std::string_view second) {
+        // The table holds the lines of the shorter text.
+        const bool firstInTable = first.size() <= second.size();
+        const std::string_view a = firstInTable ? first : second, b = firstInTable ? second : first;
+        CancelEqualBytes(a, b, SharedStart(a, b));
+        if (!aLeft_.empty() && !bLeft_.empty()) PairCaseVariants(platform);
+        Unmatched unmatched{Total(aLeft_), Total(bLeft_)};
+        if (!aLeft_.empty() && !bLeft_.empty()) unmatched = CountByKey(platform);
+        if (!firstInTable) std::swap(unmatched.first, unmatched.second);
+        return unmatched;
+    }
+
+private:
+    // Cancels each line against a byte-for-byte equal line of the other file while one is left:
+    // the table counts the lines of `a` from `from` on; what is left of either goes to aLeft_ and
+    // bLeft_.
+    void CancelEqualBytes(std::string_view a, std::string_view b, size_t from) {
+        aLeft_.clear();
+        bLeft_.clear();
+        table_.Reset(CountLines(a.substr(from)));
+        ForEachLine(a, from, [&](std::string_view line, size_t at, uint32_t hash) {
+            LineTable::Slot& slot = table_.Find(hash, [&](size_t other) { return IsLineAt(a, other, line); });
+            if (slot.at == LineTable::kEmpty) slot = {static_cast<uint32_t>(at), hash, 0};
+            ++slot.count;
+        });
+        ForEachLine(b, from, [&](std::string_view line, size_t, uint32_t hash) {
+            LineTable::Slot& slot = table_.Find(hash, [&](size_t at) { return IsLineAt(a, at, line); });
+            if (!LineTable::Take(slot)) bLeft_.push_back({line, 1});
+        });
+        table_.ForEachCounted([&](const LineTable::Slot& slot) {
+            aLeft_.push_back({a.substr(slot.at, ScanLine(a, slot.at).length), slot.count});
+        });
+    }
+
+    // Pairs the lines left over that are the same with A-Z lowered, when the locale finds them
+    // equal too (it need not: in some locales "I" is not the capital of "i").
+    void PairCaseVariants(Platform& platform) {
+        table_.Reset(aLeft_.size());
+        for (size_t i = 0; i < aLeft_.size(); ++i) {
+            const uint32_t hash = Hash(aLeft_[i].line, Lowered);
+            table_.Find(hash, [](size_t) { return false; }) = {static_cast<uint32_t>(i), hash, 0};
+        }
+        size_t unpaired = 0;
+        for (const Leftover& left : bLeft_) {
+            auto partner = [&](size_t i) {
+                return aLeft_[i].count > 0 && SameLowered(aLeft_[i].line, left.line) &&
+                       platform.CompareNoCase(std::string(aLeft_[i].line), std::string(left.line)) == 0;
+            };
+            const LineTable::Slot& slot = table_.Find(Hash(left.line, Lowered), partner);
+            if (slot.at != LineTable::kEmpty) {
+                --aLeft_[slot.at].count;
+            } else {
+                bLeft_[unpaired++] = left;
+            }
+        }
+        bLeft_.resize(unpaired);
+        std::erase_if(aLeft_, [](const Leftover& left) { return left.count == 0; });
+    }
+
+    // Pairs the lines left over by the platform's comparison keys. Each class of equal lines is
+    // counted under its first line of aLeft_, whose key is made again when another line's key has
+    // the same hash, so that no key need be kept: after the steps before, that is rare.
+    Unmatched CountByKey(Platform& platform) {
+        table_.Reset(aLeft_.size());
+        auto classOf = [&](const std::string& key, uint32_t hash) -> LineTable::Slot& {
+            return table_.Find(hash, [&](size_t i) { return KeyOf(platform, aLeft_[i].line) == key; });
+        };
+        for (size_t i = 0; i < aLeft_.size(); ++i) {
+            const std::string key = KeyOf(platform, aLeft_[i].line);
+            const uint32_t hash = Hash(key);
+            LineTable::Slot& slot = classOf(key, hash);
+            if (slot.at == LineTable::kEmpty) slot = {static_cast<uint32_t>(i), hash, 0};
+            slot.count += aLeft_[i].count;
+        }
+        Unmatched unmatched;
+        for (const Leftover& left : bLeft_) {
+            const std::string key = KeyOf(platform, left.line);
+            if (!LineTable::Take(classOf(key, Hash(key)))) ++unmatched.second;
+        }
+        table_.ForEachCounted([&](const LineTable::Slot& slot) { unmatched.first += slot.count; });
+        return unmatched;
+    }
+
+    static long long Total(const std::vector<Leftover>& lines) {
+        return std::accumulate(lines.begin(), lines.end(), 0LL,
+                               [](long long sum, const Leftover& line) { return sum + line.count; });
+    }
+
+    LineTable table_;
+    std::vector<Leftover> aLeft_, bLeft_;
+};
 
 }  // namespace
 
@@ -124,7 +323,8 @@ bool IsPeriodFileName(const std::string& path) {
     if (name.size() != 11) return false;
     const size_t dot = name.rfind('.');
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
-    return LowerAZ(extension) == ".txt" && name[4] == '-' && IsInteger(name.substr(0, 4)) && IsInteger(name.substr(5, 2));
+    return LowerAZ(extension) == ".txt" && name[4] == '-' && IsInteger(name.substr(0, 4)) &&
+           IsInteger(name.substr(5, 2));
 }
 
 std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder) {
@@ -141,9 +341,13 @@ std::vector<std::string> PeriodFiles(Platform& platform, const std::string& fold
     return files;
 }
 
+void ReadPeriodFile(Platform& platform, const std::string& path, std::string& text) {
+    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
+}
+
 std::string ReadPeriodFile(Platform& platform, const std::string& path) {
     std::string text;
-    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
+    ReadPeriodFile(platform, path, text);
     return text;
 }
 
@@ -165,7 +369,10 @@ int CompareDataSets(Platform& platform, const std::vector<std::string>& folders)
     for (size_t i = 0; i < more.size(); ++i) moreByName[LastPathComponent(more[i])].push_back(i);
     std::vector<bool> paired(more.size(), false);
 
-    LineCounts counts;
+    // Each pair of files is read into the storage of the pair before: fresh storage for every
+    // file costs more than reading it where the system hands out new memory page by page.
+    std::string fewerText, moreText;
+    PairCounter counter;
     long long fewerCount = 0, moreCount = 0;
     // Once each folder holds a line that the other lacks the result is settled; the files left
     // are still opened and read, so that one that cannot be is reported as before.
@@ -173,24 +380,24 @@ int CompareDataSets(Platform& platform, const std::vector<std::string>& folders)
     for (size_t i = fewer.size(); i-- > 0;) {
         auto partner = moreByName.find(LastPathComponent(fewer[i]));
         if (partner == moreByName.end() || partner->second.empty()) {
-            const std::string text = ReadPeriodFile(platform, fewer[i]);
-            if (!settled()) fewerCount += static_cast<long long>(SplitLines(text).size());
+            ReadPeriodFile(platform, fewer[i], fewerText);
+            if (!settled()) fewerCount += static_cast<long long>(CountLines(fewerText));
             continue;
         }
         const size_t pair = partner->second.front();
         partner->second.pop_front();
         paired[pair] = true;
-        std::string fewerText = ReadPeriodFile(platform, fewer[i]);
-        std::string moreText = ReadPeriodFile(platform, more[pair]);
+        ReadPeriodFile(platform, fewer[i], fewerText);
+        ReadPeriodFile(platform, more[pair], moreText);
         if (settled()) continue;
-        Unmatched unmatched = CountUnmatched(platform, counts, fewerText, moreText);
+        Unmatched unmatched = counter.Count(platform, fewerText, moreText);
         fewerCount += unmatched.first;
         moreCount += unmatched.second;
     }
     for (size_t i = more.size(); i-- > 0;) {
         if (paired[i]) continue;
-        const std::string text = ReadPeriodFile(platform, more[i]);
-        if (!settled()) moreCount += static_cast<long long>(SplitLines(text).size());
+        ReadPeriodFile(platform, more[i], moreText);
+        if (!settled()) moreCount += static_cast<long long>(CountLines(moreText));
     }
 
     const long long firstCount = firstIsFewer ? fewerCount : moreCount;

@@ -26,6 +26,8 @@ bool IsPeriodFileName(const std::string& path);
 std::vector<std::string> PeriodFiles(Platform& platform, const std::string& folder);
 // A period file's whole text, read with writing by others denied; raises "Cannot open file <path>".
 std::string ReadPeriodFile(Platform& platform, const std::string& path);
+// The same, read into `text` and reusing its storage.
+void ReadPeriodFile(Platform& platform, const std::string& path, std::string& text);
 
 // Compares the period files of the data folders of two locations, each line pairing with at
 // most one equal line (same without regard to case, by the user's locale) of the same-named

@@ -2,6 +2,8 @@
 // locations: the same result every time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <random>
 
 #include "core/DataSetComparison.h"
@@ -102,6 +104,43 @@ TEST(DataSetOracle, FastAndPairwiseComparisonsAgree) {
     }
     // Every result occurs often, so the agreement covers them all.
     for (int count : results) EXPECT_GT(count, 300) << results[0] << " " << results[1] << " " << results[2] << " " << results[3];
+}
+
+// The benchmark's data: the second location holds every line of the first, some in upper case,
+// and a few lines of its own, all shuffled, so that no early answer is possible.
+void LayOutShuffledSuperset(MemoryPlatform& memory, unsigned seed) {
+    std::mt19937 random(seed);
+    for (const char* location : {"C:\\First\\Data\\", "C:\\Second\\Data\\"}) memory.CreateFolderPath(location);
+    for (const char* name : {"2024-01.txt", "2024-02.txt", "2024-03.txt"}) {
+        std::string first;
+        std::vector<std::string> second;
+        for (int l = 0; l < 300; ++l) {
+            std::string line = std::string(name, 7) + "-" + std::to_string(1 + l % 28) + ";Client " +
+                               std::to_string(random() % 40) + ";note " + std::to_string(random() % 1000);
+            first += line + "\r\n";
+            const unsigned roll = random() % 40;
+            std::string theirs = line;
+            if (roll == 0) std::transform(line.begin(), line.end(), theirs.begin(), ::toupper);
+            second.push_back(theirs + "\r\n");
+            if (roll == 1) second.push_back(line + " (its own)\r\n");
+        }
+        std::shuffle(second.begin(), second.end(), random);
+        memory.WriteWholeFile(std::string("C:\\First\\Data\\") + name, first);
+        std::string joined;
+        for (const std::string& line : second) joined += line;
+        memory.WriteWholeFile(std::string("C:\\Second\\Data\\") + name, joined);
+    }
+}
+
+TEST(DataSetOracle, ShuffledSupersetWithCaseChangesHoldsMoreInEitherOrder) {
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        MemoryPlatform memory;
+        LayOutShuffledSuperset(memory, seed);
+        const std::vector<std::string> folders = {"C:\\First", "C:\\Second"}, reversed = {folders[1], folders[0]};
+        EXPECT_EQ(CompareDataSets(memory, folders), kSecondHoldsMore) << "seed " << seed;
+        EXPECT_EQ(CompareDataSetsPairwise(memory, folders), kSecondHoldsMore) << "seed " << seed;
+        EXPECT_EQ(CompareDataSets(memory, reversed), kFirstHoldsMore) << "seed " << seed;
+    }
 }
 
 }  // namespace
