@@ -35,17 +35,8 @@ bool SettingsFile::TakeUpInterruptedSave(std::string& text) {
         text.clear();
         return false;
     }
-    PutInPlace(temporary);  // when it cannot go into place now, the next read tries again
+    MoveIntoPlace(platform_, temporary, path_);  // when it cannot go into place now, the next read tries again
     return true;
-}
-
-bool SettingsFile::PutInPlace(const std::string& temporary) {
-    // A virus scanner or an indexer that holds a fresh file lets it go a moment later.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (attempt > 0) platform_.Pause(200);
-        if (platform_.MoveFileReplacing(temporary, path_)) return true;
-    }
-    return false;
 }
 
 void SettingsFile::Parse(const std::string& text) {
@@ -166,14 +157,14 @@ void SettingsFile::Save() {
     }
     const PathKind old = platform_.Probe(path_);
     if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
-                              : old == PathKind::Missing && platform_.MoveFileReplacing(temporary, path_)) {
+                              : old == PathKind::Missing && MoveIntoPlace(platform_, temporary, path_)) {
         return;
     }
     // ReplaceFile may fail after it has taken the old file away: the new text is then the only
     // copy left. It goes into place after all, or stays where it is for the next read to take
     // up; it is never deleted while the settings file is missing.
     if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
-        if (PutInPlace(temporary)) return;
+        if (MoveIntoPlace(platform_, temporary, path_)) return;
         throw PlatformError(failed);
     }
     if (platform_.Probe(path_) == PathKind::File) RemoveTemporary(platform_, temporary);

@@ -54,8 +54,6 @@ private:
     // The text of a whole save that lost the old file, put in its place where it can be; false
     // when there is none.
     bool TakeUpInterruptedSave(std::string& text);
-    // Renames the temporary into the file's place, trying again for a moment.
-    bool PutInPlace(const std::string& temporary);
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);
     // Index of the first line of the section that holds the key; -1 when none does.

@@ -44,6 +44,17 @@ bool RemoveTemporary(Platform& platform, const std::string& temporary) {
     return platform.DeleteFileAt(temporary);
 }
 
+bool MoveIntoPlace(Platform& platform, const std::string& temporary, const std::string& target) {
+    // Pauses of 50 ms doubling to 1.6 s, about three seconds in all: many workstations that put
+    // one file on a server at the same moment each find a free moment, and a file held for good
+    // fails soon.
+    for (int pause = 50;; pause *= 2) {
+        if (platform.MoveFileReplacing(temporary, target)) return true;
+        if (pause > 1600) return false;
+        platform.Pause(pause);
+    }
+}
+
 bool CopyFileWhole(Platform& platform, const std::string& source, const std::string& target) {
     // CopyFileA writes its target in place, so a full disk or a killed run would leave it cut;
     // and it carries the source's read-only attribute over, with which the temporary could be
@@ -56,7 +67,7 @@ bool CopyFileWhole(Platform& platform, const std::string& source, const std::str
     bool copied = platform.CopyFileReplacing(source, temporary);
     const unsigned attributes = copied ? platform.Attributes(temporary) : 0;
     copied = copied && (!(attributes & ReadOnly) || platform.SetAttributes(temporary, attributes & ~ReadOnly)) &&
-             platform.FlushFile(temporary) && platform.MoveFileReplacing(temporary, target);
+             platform.FlushFile(temporary) && MoveIntoPlace(platform, temporary, target);
     if (!copied) {
         RemoveTemporary(platform, temporary);
         return false;

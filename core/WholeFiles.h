@@ -21,6 +21,12 @@ bool IsTemporaryFileName(const std::string& name);
 // Removes the temporary, read-only or not; true when none is left.
 bool RemoveTemporary(Platform& platform, const std::string& temporary);
 
+// Renames the temporary over the target (or to its name), trying again for a few seconds while
+// the move is refused: a virus scanner, an indexer or another workstation's run that has just put
+// the same file in place holds a fresh file for a moment, and Windows refuses to rename over a
+// file that is open (access denied or a sharing violation, neither of which says for how long).
+bool MoveIntoPlace(Platform& platform, const std::string& temporary, const std::string& target);
+
 // Copies one file whole: through its temporary, flushed before it is moved into place. The
 // source's read-only attribute reaches the target only after the move; a read-only target is
 // not replaced. When it fails the target is as it was and no temporary is left.

@@ -84,6 +84,7 @@ void MemoryPlatform::ClearFaults() {
     pathFaults_.clear();
     held_.clear();
     readers_.clear();
+    moments_.clear();
     refused_.clear();
     pathLimit_ = 0;
 }
@@ -119,9 +120,12 @@ bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const 
 }
 
 bool MemoryPlatform::Held(const std::string& path) {
-    if (held_.empty() && readers_.empty()) return false;
+    if (held_.empty() && readers_.empty() && moments_.empty()) return false;
     const std::string folded = FoldedFullPath(path);
-    return held_.count(folded) > 0 || readers_.count(folded) > 0;
+    auto moment = moments_.find(folded);
+    const bool heldForAMoment = moment != moments_.end();
+    if (heldForAMoment && --moment->second <= 0) moments_.erase(moment);
+    return held_.count(folded) > 0 || readers_.count(folded) > 0 || heldForAMoment;
 }
 
 MemoryPlatform::Node* MemoryPlatform::Find(const std::string& path) {

@@ -60,6 +60,10 @@ public:
     // Another program (a virus scanner, an indexer) holds the file open for reading, sharing
     // reading only: it can be read, not written, replaced or deleted.
     void HoldOpenForReading(const std::string& path) { readers_.insert(FoldedFullPath(path)); }
+    // Another run holds the file for a moment, as one does that has just put the same file on a
+    // server: the next `refusals` operations that would replace, move or delete it are refused,
+    // then it lets go.
+    void HoldForAMoment(const std::string& path, int refusals) { moments_[FoldedFullPath(path)] = refusals; }
     // Full paths of this many characters or more cannot be used, as with the ANSI calls.
     void SetPathLimit(size_t limit) { pathLimit_ = limit; }
     void ReleaseHold(const std::string& path);
@@ -134,6 +138,7 @@ private:
     std::vector<PathFault> pathFaults_;
     std::set<std::string> held_;     // folded full paths
     std::set<std::string> readers_;  // folded full paths
+    std::map<std::string, int> moments_;  // folded full paths, refusals still to come
     size_t pathLimit_ = 0;           // none
     std::set<std::string> refused_;  // folded full paths
 };

@@ -45,6 +45,8 @@ public:
     bool DeleteFileAt(const std::string& path) override;
     bool CanReplace(const std::string& path) override;
     void Announce(CopyStep step, const std::string& from, const std::string& to) override;
+    // Attempts that are only imagined need no wait between them.
+    void Pause(int) override {}
 
 private:
     // What this run made of a path: a folder, a file with its contents, or nothing (deleted).
