@@ -15,7 +15,7 @@ bool TransferData(Platform& platform, const CommandLineSettings& settings, const
     const std::vector<std::string> locations =
         LocationsToCompare(platform, settings.installFolder, currentRedirect, settings.newRedirect);
     if (locations.empty()) return true;
-    int result = CompareDataSets(platform, locations);
+    int result = CompareLocations(platform, locations);
     return result == kFirstHoldsMore || result == kEachHoldsMore;
 }
 

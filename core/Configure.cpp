@@ -1,5 +1,7 @@
 #include "core/Configure.h"
 
+#include <optional>
+
 #include "core/Backup.h"
 #include "core/InstallSettings.h"
 #include "core/Locations.h"
@@ -17,6 +19,7 @@ struct ConfigureRun {
     bool serverReady = false, redirectReady = false;
     std::string currentLocation, newLocation, dataCopiedTo;
     std::string& failure;  // the one failure reason; empty while none has occurred
+    std::optional<SettingsFile> newSettings = std::nullopt;  // once the redirection is written
 };
 
 std::string ValidationFailure(const ConfigureRun& run) {
@@ -32,11 +35,11 @@ std::string ValidationFailure(const ConfigureRun& run) {
 // Backs up what lies at the new location, then copies the data folder and the settings files there.
 void TransferData(ConfigureRun& run) {
     Platform& platform = run.platform;
-    // A save of the current location's settings that lost the file is taken up before the
-    // settings are copied away, so that they go along.
-    if (platform.Probe(run.currentLocation + "orl.ini") == PathKind::Missing) {
-        SettingsFile(platform, run.currentLocation + "orl.ini");
-    }
+    // A save that lost a location's settings file is taken up before anything is copied: the
+    // current location's settings then go along with its data, and the new location's are
+    // backed up with its own.
+    RecoverInterruptedSave(platform, run.currentLocation + "orl.ini");
+    RecoverInterruptedSave(platform, run.newLocation + "orl.ini");
     if (FolderHasFiles(platform, run.newLocation) &&
         !BackupFolder(platform, run.newLocation, run.newLocation)) {
         run.failure = "File backup of \"" + run.newLocation + "\" failed.";
@@ -62,9 +65,12 @@ void TransferData(ConfigureRun& run) {
     run.dataCopiedTo = run.newLocation;
 }
 
+// The locations keep no redirection of their own, and the installation points at the new one.
+// The new location's settings are kept: they are the ones in effect from now on.
 void WriteRedirection(ConfigureRun& run) {
-    WriteRedirect(run.platform, run.currentLocation, "");
-    WriteRedirect(run.platform, run.newLocation, "");
+    const SettingsFile current = RemoveRedirect(run.platform, run.currentLocation);
+    run.newSettings.emplace(run.newLocation == run.currentLocation ? current
+                                                                   : RemoveRedirect(run.platform, run.newLocation));
     if (!run.newRedirect.empty()) WriteRedirect(run.platform, run.install, run.newLocation);
 }
 
@@ -79,7 +85,8 @@ void CopySharedDataFiles(ConfigureRun& run) {
 }
 
 void WriteServerSettings(ConfigureRun& run) {
-    SettingsFile settings = OpenSettings(run.platform, run.install);
+    // Read once: where the redirection was just written, the new location's settings are in effect.
+    SettingsFile settings = run.newSettings ? *run.newSettings : OpenSettings(run.platform, run.install);
     if (run.copyShared) CopySharedDataFiles(run);
     if (run.server.empty()) {
         DeleteIniKey(&settings, "Server", "ServerPath");

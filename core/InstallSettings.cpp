@@ -17,13 +17,20 @@ std::string ReadRedirect(Platform& platform, const std::string& folder) {
 }
 
 void WriteRedirect(Platform& platform, const std::string& folder, const std::string& redirect) {
-    SettingsFile own(platform, AddBackslash(folder) + "orl.ini");
     if (redirect.empty()) {
-        DeleteIniKey(&own, "Setup", "Redirect");
-    } else {
-        own.WriteText("Setup", "Redirect", RemoveBackslash(redirect));
+        RemoveRedirect(platform, folder);
+        return;
     }
+    SettingsFile own(platform, AddBackslash(folder) + "orl.ini");
+    own.WriteText("Setup", "Redirect", RemoveBackslash(redirect));
     own.Save();
+}
+
+SettingsFile RemoveRedirect(Platform& platform, const std::string& folder) {
+    SettingsFile own(platform, AddBackslash(folder) + "orl.ini");
+    DeleteIniKey(&own, "Setup", "Redirect");
+    own.Save();
+    return own;
 }
 
 SettingsFile OpenSettings(Platform& platform, const std::string& installFolder) {

@@ -67,10 +67,7 @@ std::string DefaultInstallFolder(Platform& platform) {
 
 bool EnsureDataFolder(Platform& platform, const std::string& folder) {
     if (folder.empty()) return true;
-    if (platform.Probe(folder) == PathKind::Folder && platform.Probe(DataFolder(folder)) == PathKind::Folder) {
-        return true;
-    }
-    return platform.CreateFolderPath(DataFolder(folder));
+    return platform.Probe(DataFolder(folder)) == PathKind::Folder || platform.CreateFolderPath(DataFolder(folder));
 }
 
 std::string NormalisedFolder(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }

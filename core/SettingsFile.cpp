@@ -18,8 +18,10 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
     : platform_(platform), path_(std::move(path)) {
     std::string text;
     Access read = platform_.ReadWholeFile(path_, text);
-    if (read == Access::Missing) TakeUpInterruptedSave(text);
     if (read == Access::Failed) throw PlatformError("Cannot open file " + path_);
+    if (read == Access::Done || (TakeUpInterruptedSave(text) && platform_.Probe(path_) == PathKind::File)) {
+        onDisk_ = text;
+    }
     Parse(text);
 }
 
@@ -29,9 +31,13 @@ SettingsFile::SettingsFile(Platform& platform, std::string path, const std::stri
 }
 
 bool SettingsFile::TakeUpInterruptedSave(std::string& text) {
-    // Only a whole save counts: its text is exactly what saving these settings writes.
     const std::string temporary = TemporaryFor(platform_, path_);
-    if (platform_.ReadWholeFile(temporary, text) != Access::Done || SettingsFile(platform_, path_, text).Text() != text) {
+    const Access read = platform_.ReadWholeFile(temporary, text);
+    // A temporary that a sync client or a scanner holds may be the only copy of the settings:
+    // starting empty would lose every other setting at the next save.
+    if (read == Access::Failed) throw PlatformError("Cannot open file " + temporary);
+    // Only a whole save counts: its text is exactly what saving these settings writes.
+    if (read != Access::Done || SettingsFile(platform_, path_, text).Text() != text) {
         text.clear();
         return false;
     }
@@ -136,6 +142,9 @@ std::string SettingsFile::Text() const {
 }
 
 void SettingsFile::Save() {
+    // The same line runs at every login: a file that would get the bytes it has keeps them, and
+    // its time stamp, and costs the file server nothing.
+    if (onDisk_ && *onDisk_ == Text()) return;
     // The new text goes to a temporary beside the old file and is flushed there; only then is it
     // put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.
@@ -158,17 +167,23 @@ void SettingsFile::Save() {
     const PathKind old = platform_.Probe(path_);
     if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
                               : old == PathKind::Missing && MoveIntoPlace(platform_, temporary, path_)) {
+        onDisk_ = Text();
         return;
     }
     // ReplaceFile may fail after it has taken the old file away: the new text is then the only
     // copy left. It goes into place after all, or stays where it is for the next read to take
     // up; it is never deleted while the settings file is missing.
     if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
-        if (MoveIntoPlace(platform_, temporary, path_)) return;
-        throw PlatformError(failed);
+        if (!MoveIntoPlace(platform_, temporary, path_)) throw PlatformError(failed);
+        onDisk_ = Text();
+        return;
     }
     if (platform_.Probe(path_) == PathKind::File) RemoveTemporary(platform_, temporary);
     throw PlatformError(failed);
+}
+
+void RecoverInterruptedSave(Platform& platform, const std::string& path) {
+    if (platform.Probe(path) == PathKind::Missing) SettingsFile(platform, path);
 }
 
 }  // namespace orl

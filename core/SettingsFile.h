@@ -2,6 +2,7 @@
 // changed in memory, written whole on saving.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@ class SettingsFile {
 public:
     // Reads the file. A missing file gives no sections, unless a save of it lost the old file and
     // left the new one whole under its temporary name: that one is then taken up in its place. A
-    // file that exists but cannot be read raises "Cannot open file <path>".
+    // file that exists but cannot be read raises "Cannot open file <path>", and so does such a
+    // temporary (with its own path), which is left as it is.
     SettingsFile(Platform& platform, std::string path);
     // The settings that a file holding `text` would give, without reading the file.
     SettingsFile(Platform& platform, std::string path, const std::string& text);
@@ -39,7 +41,7 @@ public:
     // The whole text as saving writes it: each section's header, its lines and one empty line,
     // every line ending in CR LF.
     std::string Text() const;
-    // Writes the text to the file. The old file is replaced in one step, so it is never left
+    // Writes the text to the file, unless the file holds these bytes already (as read). The old file is replaced in one step, so it is never left
     // half-written: on failure it stays as it was (or, where the replace lost it, the new text
     // stays whole beside it), and "Cannot create file <path>" is raised.
     void Save();
@@ -52,7 +54,7 @@ private:
 
     void Parse(const std::string& text);
     // The text of a whole save that lost the old file, put in its place where it can be; false
-    // when there is none.
+    // when there is none. A temporary that cannot be read raises "Cannot open file <temporary>".
     bool TakeUpInterruptedSave(std::string& text);
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);
@@ -62,6 +64,11 @@ private:
     Platform& platform_;
     std::string path_;
     std::vector<Section> sections_;
+    std::optional<std::string> onDisk_;  // the file's bytes as read; none when it was not there
 };
+
+// Where "orl.ini" is missing and a save of it left the new text whole under its temporary name,
+// puts that text in its place; raises as reading the file does.
+void RecoverInterruptedSave(Platform& platform, const std::string& path);
 
 }  // namespace orl

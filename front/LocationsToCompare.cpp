@@ -13,4 +13,10 @@ std::vector<std::string> LocationsToCompare(Platform& platform, const std::strin
             newRedirect.empty() ? installFolder : newRedirect};
 }
 
+int CompareLocations(Platform& platform, const std::vector<std::string>& locations) {
+    const std::string first = NormalisedFolder(platform.FullPath(locations[0]));
+    if (!first.empty() && first == NormalisedFolder(platform.FullPath(locations[1]))) return kNeitherHoldsMore;
+    return CompareDataSets(platform, locations);
+}
+
 }  // namespace orl

@@ -16,4 +16,9 @@ namespace orl {
 std::vector<std::string> LocationsToCompare(Platform& platform, const std::string& installFolder,
                                             const std::string& currentRedirect, const std::string& newRedirect);
 
+// CompareDataSets' answer for the two locations. A location compared with itself (the same
+// folder once normalised, as after every login once the data has moved) holds neither more nor
+// less, and nothing of it is read.
+int CompareLocations(Platform& platform, const std::vector<std::string>& locations);
+
 }  // namespace orl

@@ -158,7 +158,7 @@ void TMainConfigForm::btnOKClick() {
     if (!locations.empty()) {
         int comparison = kNeitherHoldsMore;
         view_.RunLong("Comparing the data of the two locations",
-                      [&] { comparison = CompareDataSets(platform_, locations); });
+                      [&] { comparison = CompareLocations(platform_, locations); });
         if (!AskTransfer(comparison, transferData)) return;
     }
 

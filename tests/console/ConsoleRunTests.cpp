@@ -4,7 +4,10 @@
 
 #include "console/ConsoleRun.h"
 #include "core/Backup.h"
+#include "core/DataSetComparison.h"
 #include "core/InstallationLock.h"
+#include "core/WholeFiles.h"
+#include "platform/counting/CountingPlatform.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/DiskLayout.h"
 #include "tests/support/RaisedText.h"
@@ -87,6 +90,29 @@ TEST_F(ConsoleRunTest, SharedDataAreCopiedOnlyWhenAskedForMissingOnTheServerAndA
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);  // the server has them all
     EXPECT_EQ(display.shown.back().find("Shared files"), std::string::npos);
     EXPECT_EQ(Read("S:\\Workgroup\\Data\\ClientProject.txt"), kClientProjectText);
+}
+
+// The same line at every login: once the data has moved, a run reads no period file and changes
+// nothing, not even a read-only settings file; changing the rights rewrites the one file in effect.
+TEST_F(ConsoleRunTest, ALoginRunWithNothingToChangeReadsNoDataAndWritesNothing) {
+    LayOut("C:\\TimeSheet\\", "[Setup]\r\nLanguage=en\r\n", "a\r\n");
+    memory().CreateFolderPath("H:\\TimeData");
+    const std::vector<std::string> line = {"/vC:\\TimeSheet", "/sS:\\Workgroup", "/rH:\\TimeData", "/d", "/a"};
+    ASSERT_EQ(Run(line), kExitSuccess);
+    const std::string inEffect = "h:\\timedata\\orl.ini";
+    memory().SetAttributes(inEffect, ReadOnly);
+    for (const char* rights : {"/a", "/x"}) {
+        CountingPlatform counting(memory());
+        std::vector<std::string> again = line;
+        again.back() = rights;
+        EXPECT_EQ(RunConsole(counting, again, display, true), kExitSuccess);
+        for (const std::string& read : counting.FilesRead()) EXPECT_FALSE(IsPeriodFileName(read)) << read;
+        for (const std::string& changed : counting.Changed()) {
+            EXPECT_TRUE(rights[1] == 'x' && (changed == inEffect || changed == TemporaryFor(memory(), inEffect))) << changed;
+        }
+        memory().SetAttributes(inEffect, 0);
+    }
+    EXPECT_NE(Read("H:\\TimeData\\orl.ini").find("ServerAdmin=1"), std::string::npos);
 }
 
 TEST_F(ConsoleRunTest, AFailedConfigurationEndsWithStatusTwoAndHelpWithZero) {
