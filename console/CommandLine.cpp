@@ -46,10 +46,10 @@ std::string FolderNote(const FolderOption& folder, const std::string& argument, 
     const std::string name = argument.substr(0, 2), value = TrimControl(argument.substr(2));
     const std::string effect = last ? std::string(", so ") + folder.whenEmpty : "";
     if (again) {
-        return "note: " + name + " given twice; the last one, " + (value.empty() ? "empty" : Quoted(value)) +
+        return "note: " + Quoted(name) + " given twice; the last one, " + (value.empty() ? "empty" : Quoted(value)) +
                ", counts" + (value.empty() && last ? std::string(": ") + folder.whenEmpty : "");
     }
-    return "note: " + name + " has no value" +
+    return "note: " + Quoted(name) + " has no value" +
            (following != nullptr ? " (a blank follows it); " + Quoted(*following) + " is ignored" : "") + effect;
 }
 
@@ -107,7 +107,7 @@ CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::
         }
         // "/whatif" is "/w" as written out; help options take any spelling.
         if (!folderOption && argument.size() > 2 && option != "/w" && !AsksForHelp({argument})) {
-            settings.notes.push_back("note: the value " + Quoted(argument.substr(2)) + " of " + argument.substr(0, 2) +
+            settings.notes.push_back("note: the value " + Quoted(argument.substr(2)) + " of " + Quoted(argument.substr(0, 2)) +
                                      " is ignored");
         }
         if (option == "/d") settings.copySharedRequest = true;

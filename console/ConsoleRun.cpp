@@ -4,6 +4,7 @@
 #include "console/WhatIfReport.h"
 #include "core/ORLConfigUtil.h"
 #include "front/LocationsToCompare.h"
+#include "front/OutcomeDisplay.h"
 #include "front/ProgramTexts.h"
 
 namespace orl {
@@ -36,8 +37,6 @@ Outcome ConfigureAsAsked(Platform& platform, const CommandLineSettings& settings
     return outcome;
 }
 
-// The same run on a platform that keeps its changes to itself; the report is followed by the
-// changes that the real run would make.
 // The notes on the arguments that the line loses, each on a line of its own.
 std::string Notes(const CommandLineSettings& settings) {
     std::string notes;
@@ -45,29 +44,30 @@ std::string Notes(const CommandLineSettings& settings) {
     return notes;
 }
 
+// The same run on a platform that keeps its changes to itself: its report, or the error that ends
+// it, is followed by the changes that the real run would make and by the notes on the line, which
+// may be what ends it. So a log tells a what-if run from a real one even when it ends in an error.
 Outcome ConfigureWhatIf(Platform& platform, const CommandLineSettings& settings) {
     WhatIfPlatform whatIf(platform);
-    Outcome outcome = ConfigureAsAsked(whatIf, settings);
-    std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
-    report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes())) + Notes(settings);
-    return outcome;
+    try {
+        InstallationLock lock(platform, settings.installFolder);
+        Outcome outcome = ConfigureAsAsked(whatIf, settings);
+        std::string& report = outcome.failure.empty() ? outcome.success : outcome.failure;
+        report += "\r\n\r\n" + WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes())) + Notes(settings);
+        return outcome;
+    } catch (const std::exception& error) {
+        throw PlatformError(ErrorMessage(error) + "\r\n\r\n" +
+                            WhatIfSummary(DescribeChanges(whatIf, whatIf.Changes()), true) + Notes(settings));
+    }
 }
 
 // The configuration with the installation's lock held from the first look at it to the last
 // change, by the what-if run too, so that it foretells the real run here as well; not while the
 // outcome is shown, which may wait for a person.
 Outcome ConfigureAlone(Platform& platform, const CommandLineSettings& settings) {
-    if (!settings.whatIf) {
-        InstallationLock lock(platform, settings.installFolder);
-        return ConfigureAsAsked(platform, settings);
-    }
-    // A line that lost an argument may be what ends the run: the notes follow its error too.
-    try {
-        InstallationLock lock(platform, settings.installFolder);
-        return ConfigureWhatIf(platform, settings);
-    } catch (const PlatformError& error) {
-        throw PlatformError(error.what() + Notes(settings));
-    }
+    if (settings.whatIf) return ConfigureWhatIf(platform, settings);
+    InstallationLock lock(platform, settings.installFolder);
+    return ConfigureAsAsked(platform, settings);
 }
 
 }  // namespace

@@ -53,11 +53,15 @@ std::string KeyChanges(Platform& platform, const Change& write) {
 struct Tally {
     size_t line = 0;
     std::string heading;
-    size_t files = 0, bytes = 0;
+    size_t files = 0;
+    unsigned long long bytes = 0;
     bool told = false;  // its line is there
+    // Whether a server folder takes new files is asked without writing, and not every system
+    // answers that truthfully (Wine grants the right whatever the folder allows).
+    bool untried = false;
     std::string Text() const {
         return heading + std::to_string(files) + (files == 1 ? " file, " : " files, ") + std::to_string(bytes) +
-               " bytes";
+               " bytes" + (untried ? " (not tried)" : "");
     }
 };
 
@@ -88,7 +92,7 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
     for (const Change& change : changes) {
         if (change.kind == Change::StepAnnounced) {
             backingUp = change.step == CopyStep::BackingUp;
-            copies = {lines.size(), StepHeading(change), 0, 0, backingUp};
+            copies = {lines.size(), StepHeading(change), 0, 0, backingUp, change.step == CopyStep::CopyingSharedFiles};
             if (backingUp) lines.push_back(copies.Text());  // a backup folder is made, empty or not
             continue;
         }
@@ -97,7 +101,7 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
             // Whether the disk lets a folder be made cannot be known without making it.
             if (!backingUp) lines.push_back("create folder " + change.path + "\\ (not tried)");
         } else if (change.kind == Change::FileCopied) {
-            if (!copies.told) copies = {lines.size(), copies.heading, 0, 0, true};
+            if (!copies.told) copies = {lines.size(), copies.heading, 0, 0, true, copies.untried};
             if (copies.line == lines.size()) lines.emplace_back();
             ++copies.files;
             copies.bytes += change.bytes;
@@ -114,9 +118,10 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
     return lines;
 }
 
-std::string WhatIfSummary(const std::vector<std::string>& lines) {
+std::string WhatIfSummary(const std::vector<std::string>& lines, bool stopped) {
     std::string summary = "What-if run: no changes were made. The run would:";
     for (const std::string& line : lines) summary += "\r\n" + line;
+    if (stopped) summary += "\r\nstop with the error above";
     return summary;
 }
 

@@ -25,6 +25,10 @@ public:
     Access ReadSharingWrites(const std::string& path, std::string& contents) override {
         return below_.ReadSharingWrites(path, contents);
     }
+    Access FileSize(const std::string& path, unsigned long long& bytes) override {
+        return below_.FileSize(path, bytes);
+    }
+    bool RefusesNewFiles(const std::string& folder) override { return below_.RefusesNewFiles(folder); }
     bool WriteWholeFile(const std::string& path, const std::string& contents) override {
         return below_.WriteWholeFile(path, contents);
     }

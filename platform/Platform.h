@@ -58,6 +58,12 @@ public:
     virtual Access ReadWholeFile(const std::string& path, std::string& contents) = 0;
     // Reads a whole file as CopyFileA reads its source: others may go on writing it meanwhile.
     virtual Access ReadSharingWrites(const std::string& path, std::string& contents) = 0;
+    // A file's size in bytes, asked by opening it as CopyFileA opens its source, without reading
+    // it: a file that a copy could not open cannot be sized either.
+    virtual Access FileSize(const std::string& path, unsigned long long& bytes) = 0;
+    // The folder refuses this program a new file. Asked by opening the folder for the right to add
+    // a file, which writes nothing; false where the right is granted or the question cannot be asked.
+    virtual bool RefusesNewFiles(const std::string& folder) = 0;
     // Creates or truncates the file, writes all of `contents` and flushes it to the disk.
     virtual bool WriteWholeFile(const std::string& path, const std::string& contents) = 0;
     // Writes what the system still holds of the file to the disk, so that a power cut after a

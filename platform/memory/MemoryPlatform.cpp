@@ -270,6 +270,24 @@ Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& c
     return Access::Done;
 }
 
+Access MemoryPlatform::FileSize(const std::string& path, unsigned long long& bytes) {
+    bytes = 0;
+    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
+    Node* node = Find(path);
+    if (node == nullptr) return Access::Missing;
+    if (node->isFolder) return Access::Failed;
+    bytes = node->contents.size();
+    return Access::Done;
+}
+
+bool MemoryPlatform::RefusesNewFiles(const std::string& folder) {
+    const std::string folded = FoldedFullPath(folder);
+    for (const PathFault& fault : pathFaults_) {
+        if ((fault.operations & OpWrite) && (fault.operations & OpCopy) && IsBelowOrSame(folded, fault.path)) return true;
+    }
+    return false;
+}
+
 bool MemoryPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
     const bool faulted = Faulted(OpWrite, path);
     if (faulted && !partwayFault_) return false;

@@ -51,7 +51,8 @@ public:
     // or write leaves its target cut (a full disk), a replace takes the replaced file away and
     // leaves the replacement under its own name (ERROR_UNABLE_TO_MOVE_REPLACEMENT).
     void FailOperation(int number, bool persistent, bool partway = false);
-    // Operations of the kinds in `operations` fail on `path` and on everything below it.
+    // Operations of the kinds in `operations` fail on `path` and on everything below it. Where they
+    // include both writing and copying, the folder refuses new files, as a read-only share does.
     void FailPath(const std::string& path, unsigned operations = OpAll);
     // The share or drive cannot be reached: it may hold anything, but nothing can be seen or done.
     void TakeOffline(const std::string& root) { FailPath(root, OpAll); }
@@ -83,6 +84,8 @@ public:
     bool CopyFileReplacing(const std::string& source, const std::string& target) override;
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
+    Access FileSize(const std::string& path, unsigned long long& bytes) override;
+    bool RefusesNewFiles(const std::string& folder) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
     bool FlushFile(const std::string& path) override;
     // Attributes of a file or folder; setting them fails when the path does not exist.

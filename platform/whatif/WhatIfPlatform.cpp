@@ -35,14 +35,36 @@ Access WhatIfPlatform::Contents(const std::string& fullPath, std::string& conten
         return sharingWrites ? below_.ReadSharingWrites(fullPath, contents) : below_.ReadWholeFile(fullPath, contents);
     }
     if (found->second.kind != PathKind::File) return Access::Missing;
+    // The copy itself would be held by no other program: its source is read as a copy reads it.
+    if (!found->second.below.empty()) return below_.ReadSharingWrites(found->second.below, contents);
     contents = found->second.contents;
+    return Access::Done;
+}
+
+Access WhatIfPlatform::CopyOf(const std::string& fullPath, Entry& copy) {
+    copy = Entry();
+    auto found = entries_.find(Key(fullPath));
+    if (found == entries_.end()) {
+        copy.below = fullPath;
+        return below_.FileSize(fullPath, copy.bytes);
+    }
+    if (found->second.kind != PathKind::File) return Access::Missing;
+    copy = found->second;
     return Access::Done;
 }
 
 bool WhatIfPlatform::CanPutFile(const std::string& fullPath) {
     const PathKind kind = KindOf(fullPath);
-    if (KindOf(Parent(fullPath)) != PathKind::Folder || (kind != PathKind::File && kind != PathKind::Missing)) {
+    const std::string folder = Parent(fullPath);
+    if (KindOf(folder) != PathKind::Folder || (kind != PathKind::File && kind != PathKind::Missing)) {
         return false;
+    }
+    // Every file is put in place through a new temporary beside it. A folder that this run made
+    // takes new files; one below is asked once.
+    if (entries_.count(Key(folder)) == 0) {
+        auto asked = refusing_.find(Key(folder));
+        if (asked == refusing_.end()) asked = refusing_.emplace(Key(folder), below_.RefusesNewFiles(folder)).first;
+        if (asked->second) return false;
     }
     return kind == PathKind::Missing || CanReplace(fullPath);
 }
@@ -55,22 +77,33 @@ Change WhatIfPlatform::ChangeOf(Change::Kind kind, const std::string& fullPath, 
     return change;
 }
 
-void WhatIfPlatform::PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
-                             const std::string& source, unsigned attributes) {
+WhatIfPlatform::Entry WhatIfPlatform::Made(PathKind kind, const std::string& fullPath, const std::string& text) {
+    Entry entry;
+    entry.kind = kind;
+    entry.path = fullPath;
+    entry.contents = text;
+    entry.bytes = text.size();
+    return entry;
+}
+
+void WhatIfPlatform::PutFile(const std::string& fullPath, Entry file, Change::Kind kind) {
     Change change = ChangeOf(kind, fullPath, KindOf(fullPath) == PathKind::File);
-    change.source = source;
-    change.bytes = contents.size();
-    if (change.kind == Change::FileWritten) {
+    change.bytes = file.bytes;
+    if (kind == Change::FileCopied) {
+        change.source = file.copiedFrom;
+    } else {
+        file.copiedFrom.clear();
         if (change.existedBefore) Contents(fullPath, change.before);
-        change.after = contents;
+        change.after = file.contents;
     }
-    entries_[Key(fullPath)] = {PathKind::File, fullPath, contents, kind == Change::FileCopied ? source : "",
-                               attributes};
+    file.kind = PathKind::File;
+    file.path = fullPath;
+    entries_[Key(fullPath)] = std::move(file);
     changes_.push_back(std::move(change));
 }
 
 void WhatIfPlatform::Remove(const std::string& fullPath) {
-    entries_[Key(fullPath)] = {PathKind::Missing, fullPath, std::string(), std::string(), 0};
+    entries_[Key(fullPath)] = Made(PathKind::Missing, fullPath);
     changes_.push_back(ChangeOf(Change::FileDeleted, fullPath, true));
 }
 
@@ -91,7 +124,7 @@ bool WhatIfPlatform::CreateFolderPath(const std::string& path) {
     }
     if (kind != PathKind::Folder) return false;  // a file in the way, no such drive or share, out of reach
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        entries_[Key(*folder)] = {PathKind::Folder, *folder, std::string(), std::string(), 0};
+        entries_[Key(*folder)] = Made(PathKind::Folder, *folder);
         changes_.push_back(ChangeOf(Change::FolderCreated, *folder, false));
     }
     return true;
@@ -122,10 +155,12 @@ Access WhatIfPlatform::ListFolder(const std::string& folder, const std::string& 
 
 bool WhatIfPlatform::CopyFileReplacing(const std::string& source, const std::string& target) {
     const std::string from = Full(source), to = Full(target);
-    // Read as CopyFileA reads its source: a file that another program is writing can be copied.
-    std::string contents;
-    if (Contents(from, contents, true) != Access::Done || !CanPutFile(to)) return false;
-    PutFile(to, contents, Change::FileCopied, from, Attributes(from));  // CopyFileA carries them over
+    // Opened as CopyFileA opens its source: a file that another program is writing can be copied.
+    Entry copy;
+    if (CopyOf(from, copy) != Access::Done || !CanPutFile(to)) return false;
+    copy.copiedFrom = from;
+    copy.attributes = Attributes(from);  // CopyFileA carries them over
+    PutFile(to, std::move(copy), Change::FileCopied);
     return true;
 }
 
@@ -137,10 +172,17 @@ Access WhatIfPlatform::ReadSharingWrites(const std::string& path, std::string& c
     return Contents(Full(path), contents, true);
 }
 
+Access WhatIfPlatform::FileSize(const std::string& path, unsigned long long& bytes) {
+    Entry file;
+    const Access access = CopyOf(Full(path), file);
+    bytes = file.bytes;
+    return access;
+}
+
 bool WhatIfPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
     const std::string full = Full(path);
     if (!CanPutFile(full)) return false;
-    PutFile(full, contents, Change::FileWritten);
+    PutFile(full, Made(PathKind::File, full, contents), Change::FileWritten);
     return true;
 }
 
@@ -167,20 +209,28 @@ bool WhatIfPlatform::ReplaceFileWith(const std::string& replaced, const std::str
     if (KindOf(target) != PathKind::File || !CanReplace(target) || Contents(source, contents) != Access::Done) {
         return false;
     }
-    PutFile(target, contents, Change::FileWritten);
+    PutFile(target, Made(PathKind::File, target, contents), Change::FileWritten);
     Remove(source);
     return true;
 }
 
 bool WhatIfPlatform::MoveFileReplacing(const std::string& source, const std::string& target) {
     const std::string from = Full(source), to = Full(target);
-    std::string contents;
-    if (Contents(from, contents) != Access::Done || !CanPutFile(to)) return false;
-    // A copy made beside its target and moved into place is, in the end, a copy.
+    // A copy made beside its target and moved into place is, in the end, a copy; anything else
+    // moved there is a write of its text.
     auto made = entries_.find(Key(from));
-    const std::string copiedFrom = made != entries_.end() ? made->second.copiedFrom : std::string();
-    PutFile(to, contents, copiedFrom.empty() ? Change::FileWritten : Change::FileCopied, copiedFrom,
-            Attributes(from));
+    const bool copy = made != entries_.end() && made->second.kind == PathKind::File && !made->second.copiedFrom.empty();
+    Entry moved;
+    if (copy) {
+        moved = made->second;
+    } else {
+        std::string contents;
+        if (Contents(from, contents) != Access::Done) return false;
+        moved = Made(PathKind::File, to, contents);
+    }
+    if (!CanPutFile(to)) return false;
+    moved.attributes = Attributes(from);
+    PutFile(to, std::move(moved), copy ? Change::FileCopied : Change::FileWritten);
     Remove(from);
     return true;
 }

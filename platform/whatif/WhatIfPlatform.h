@@ -1,6 +1,8 @@
 // A platform that reads through to another one and keeps every change of its own in memory: a
 // folder created, a file copied, written, replaced or deleted is seen by later operations as if
-// it had happened, and nothing reaches the platform below. It records each change in order.
+// it had happened, and nothing reaches the platform below. It records each change in order. A copy
+// of a file that lies below is a size and the file it refers to, never its bytes: reads of the
+// copy read that file.
 #pragma once
 
 #include <map>
@@ -18,7 +20,7 @@ struct Change {
     std::string source;          // the file copied from; a step's source folder
     CopyStep step = CopyStep::CopyingData;  // the step announced
     bool existedBefore = false;  // the file existed before this change
-    size_t bytes = 0;            // a copied file's size
+    unsigned long long bytes = 0;  // a copied file's size
     std::string before, after;   // a file's contents before and after a write
 };
 
@@ -36,6 +38,7 @@ public:
     bool CopyFileReplacing(const std::string& source, const std::string& target) override;
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
+    Access FileSize(const std::string& path, unsigned long long& bytes) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
     bool FlushFile(const std::string& path) override;
     unsigned Attributes(const std::string& path) override;
@@ -49,11 +52,14 @@ public:
     void Pause(int) override {}
 
 private:
-    // What this run made of a path: a folder, a file with its contents, or nothing (deleted).
+    // What this run made of a path: a folder, a file, or nothing (deleted). A file holds what
+    // this run wrote, or refers to the file below whose copy it is.
     struct Entry {
-        PathKind kind;
+        PathKind kind = PathKind::File;
         std::string path;
         std::string contents;
+        std::string below;  // the file below that holds its contents, for a copy of one
+        unsigned long long bytes = 0;
         std::string copiedFrom;  // the file it is a copy of, when this run copied it
         unsigned attributes = 0;
     };
@@ -67,14 +73,18 @@ private:
     PathKind KindOf(const std::string& fullPath);
     // The file's contents as this run has left them; `sharingWrites` as ReadSharingWrites reads.
     Access Contents(const std::string& fullPath, std::string& contents, bool sharingWrites = false);
-    // A file may be put at the path: its folder exists and no folder is in the way.
+    // The file as a copy takes it, without its bytes where it lies below: opened as the copy
+    // opens it, sized, and referred to.
+    Access CopyOf(const std::string& fullPath, Entry& copy);
+    // A file may be put at the path: its folder exists and takes new files, no folder is in the way.
     bool CanPutFile(const std::string& fullPath);
+    static Entry Made(PathKind kind, const std::string& fullPath, const std::string& text = std::string());
     static Change ChangeOf(Change::Kind kind, const std::string& fullPath, bool existedBefore);
-    void PutFile(const std::string& fullPath, const std::string& contents, Change::Kind kind,
-                 const std::string& source = std::string(), unsigned attributes = 0);
+    void PutFile(const std::string& fullPath, Entry file, Change::Kind kind);
     void Remove(const std::string& fullPath);
 
     std::map<std::string, Entry> entries_;
+    std::map<std::string, bool> refusing_;  // folders below, by key: whether they refuse new files
     std::vector<Change> changes_;
 };
 

@@ -10,13 +10,26 @@ namespace orl {
 
 namespace {
 
-// The short name of an existing folder or file, or its own name when it has none.
-std::string ShortName(const std::string& parent, const std::string& name) {
+// The short name of an existing folder or file, or its own name when it has none; false when
+// nothing is found, with `error` the system's reason.
+bool FindShortName(const std::string& parent, const std::string& name, std::string& shortName, DWORD& error) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((parent + name).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return name;
+    shortName = name;
+    if (search == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return false;
+    }
     FindClose(search);
-    return found.cAlternateFileName[0] != '\0' ? found.cAlternateFileName : name;
+    if (found.cAlternateFileName[0] != '\0') shortName = found.cAlternateFileName;
+    return true;
+}
+
+std::string ShortName(const std::string& parent, const std::string& name) {
+    std::string shortName;
+    DWORD error = 0;
+    FindShortName(parent, name, shortName, error);
+    return shortName;
 }
 
 }  // namespace
@@ -41,6 +54,29 @@ std::string Reachable(const std::string& path, size_t limit) {
     for (size_t i = next; i < names.size(); ++i) reached += names[i] + (i + 1 < names.size() ? "\\" : "");
     if (full.back() == '\\') reached += '\\';
     return reached.size() < limit ? reached : path;
+}
+
+bool ReachableOnceMade(const std::string& path, size_t limit) {
+    if (path.size() < limit) return false;
+    const std::string full = LongFullPath(path);
+    const PathParts parts = SplitFullPath(full);
+    if (full.empty() || parts.names.empty()) return false;
+    std::string reached = parts.root;
+    if (reached.back() != '\\') reached += '\\';
+    bool missing = false;
+    for (size_t i = 0; i + 1 < parts.names.size(); ++i) {
+        std::string shortName;
+        DWORD error = 0;
+        if (!missing && !FindShortName(reached, parts.names[i], shortName, error)) {
+            // Anything but "not there" leaves the question open.
+            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return false;
+            missing = true;
+        }
+        if (missing) shortName = parts.names[i].substr(0, 12);  // as long as its short name at most
+        reached += shortName + "\\";
+    }
+    reached += parts.names.back() + (full.back() == '\\' ? "\\" : "");
+    return missing && reached.size() < limit;
 }
 
 std::string LongFullPath(const std::string& path) {

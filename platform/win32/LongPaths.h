@@ -15,6 +15,11 @@ namespace orl {
 // yet, or be a wildcard.
 std::string Reachable(const std::string& path, size_t limit = 260);
 
+// The path lies below a folder that does not exist yet, and comes within the limit once the
+// missing folders are made: through the short names of the folders that exist, and of those to be
+// made, which Windows gives at most 12 characters (8.3).
+bool ReachableOnceMade(const std::string& path, size_t limit = 260);
+
 // The full form of a path too long for GetFullPathNameA, worked out as that call would.
 std::string LongFullPath(const std::string& path);
 

@@ -77,7 +77,11 @@ bool CreateOneFolder(const std::string& path) {
 PathKind Win32Platform::Probe(const std::string& path) {
     DWORD attributes = GetFileAttributesA(Reachable(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return IsNothingThere(GetLastError(), path) ? PathKind::Missing : PathKind::Unknown;
+        const DWORD error = GetLastError();
+        // A path too long to be asked about is missing where a folder on it is: the run that
+        // makes that folder reaches the path through its short name.
+        if (ReachableOnceMade(path) && !IsUnmappedDrive(path)) return PathKind::Missing;
+        return IsNothingThere(error, path) ? PathKind::Missing : PathKind::Unknown;
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
@@ -156,6 +160,31 @@ Access Win32Platform::ReadWholeFile(const std::string& path, std::string& conten
 
 Access Win32Platform::ReadSharingWrites(const std::string& path, std::string& contents) {
     return ReadWhole(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, contents);
+}
+
+Access Win32Platform::FileSize(const std::string& path, unsigned long long& bytes) {
+    bytes = 0;
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return IsNothingThere(GetLastError(), path) ? Access::Missing : Access::Failed;
+    HandleCloser closer(file);
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size)) return Access::Failed;
+    bytes = static_cast<unsigned long long>(size.QuadPart);
+    return Access::Done;
+}
+
+bool Win32Platform::RefusesNewFiles(const std::string& folder) {
+    // Access denied (or a write-protected medium) is the refusal; any other failure, a missing
+    // folder or a network error, answers nothing.
+    HANDLE opened = CreateFileA(Reachable(folder).c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT;
+    }
+    CloseHandle(opened);
+    return false;
 }
 
 bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& contents) {

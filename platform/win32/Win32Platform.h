@@ -23,6 +23,8 @@ public:
     bool CopyFileReplacing(const std::string& source, const std::string& target) override;
     Access ReadWholeFile(const std::string& path, std::string& contents) override;
     Access ReadSharingWrites(const std::string& path, std::string& contents) override;
+    Access FileSize(const std::string& path, unsigned long long& bytes) override;
+    bool RefusesNewFiles(const std::string& folder) override;
     bool WriteWholeFile(const std::string& path, const std::string& contents) override;
     bool FlushFile(const std::string& path) override;
     unsigned Attributes(const std::string& path) override;

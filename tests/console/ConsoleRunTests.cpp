@@ -84,6 +84,13 @@ TEST_F(ConsoleRunTest, SharedDataAreCopiedOnlyWhenAskedForMissingOnTheServerAndA
     memory().CreateFolderPath("S:\\Workgroup");
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup"}), kExitSuccess);
     EXPECT_EQ(memory().Probe("S:\\Workgroup\\Data\\ClientProject.txt"), PathKind::Missing);
+    memory().CreateFolderPath("S:\\Workgroup\\Data");
+    memory().FailPath("S:\\Workgroup", OpWrite | OpCopy);  // a read-only share: foreseen by the what-if run
+    for (const char* whatIf : {"/w", "/c"}) {
+        EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d", whatIf}), kExitFailed);
+        EXPECT_EQ(display.shown.back().rfind("Orlagen configuration failed.\r\nCould not copy shared data files", 0), 0u);
+    }
+    memory().ClearFaults();
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/d"}), kExitSuccess);
     EXPECT_NE(display.shown.back().find("Shared files"), std::string::npos);
     PutFile(memory(), "C:\\TimeSheet\\Data\\ClientProject.txt", "changed here");
@@ -127,6 +134,9 @@ TEST_F(ConsoleRunTest, AFailedConfigurationEndsWithStatusTwoAndHelpWithZero) {
     EXPECT_EQ(display.shown.size(), 2u);
 }
 
+// What a what-if run that ends in an error says after it.
+const std::string kStopped = "What-if run: no changes were made. The run would:\r\nstop with the error above";
+
 // Errors that end a run before it changes anything: another run configuring the same
 // installation, and a redirection whose share is offline (which is not "no redirection").
 TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
@@ -138,12 +148,13 @@ TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/r"}); }),
                   "Another configuration of c:\\timesheet is running.");
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/q", "/w"}); }),  // a what-if run's notes follow
-                  "Another configuration of c:\\timesheet is running.\r\nnote: \"/q\" is not an option and is ignored");
+                  "Another configuration of c:\\timesheet is running.\r\n\r\n" + kStopped + "\r\nnote: \"/q\" is not an option and is ignored");
     }
     memory().TakeOffline("H:\\");
     for (const char* server : {"/sS:\\Workgroup", "/s"}) {
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", server}); }).rfind("Cannot open file h:\\timedata\\", 0), 0u);
     }
+    EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/w"}); }), "Cannot open file h:\\timedata\\data\\\r\n\r\n" + kStopped);
     memory().ClearFaults();
     PutFile(memory(), "C:\\Other\\orl.ini", "[Setup]\r\nRedirect=Q:\\TimeData\r\n");  // Q: not mapped yet
     EXPECT_EQ(RaisedText([&] { Run({"/vC:\\Other", "/rH:\\TimeData"}); }).rfind("Cannot open file q:\\timedata\\", 0), 0u);
@@ -178,7 +189,7 @@ TEST_F(ConsoleRunTest, AWhatIfRunShowsTheReportAndTheChangesAndChangesNothing) {
               "write c:\\timesheet\\orl.ini\r\n"  // saved again: the same keys, an empty line added
               "write h:\\timedata\\orl.ini\r\n"
               "write c:\\timesheet\\orl.ini: [Setup] Redirect = h:\\timedata\r\n"
-              "copy shared files from c:\\timesheet\\ to s:\\data\\workgroup\\: 3 files, 84 bytes\r\n"
+              "copy shared files from c:\\timesheet\\ to s:\\data\\workgroup\\: 3 files, 84 bytes (not tried)\r\n"
               "write h:\\timedata\\orl.ini: [Server] ServerPath = s:\\data\\workgroup; [Server] ServerAdmin = 2");
     // Then the real run does what was listed.
     EXPECT_EQ(Run({line.begin(), line.end() - 1}), kExitSuccess);
@@ -192,12 +203,12 @@ TEST_F(ConsoleRunTest, AWhatIfRunNotesTheArgumentsALineLoses) {
     LayOut("C:\\TimeSheet\\", "", "a\r\n");
     const std::pair<std::vector<std::string>, std::string> lines[] = {
         {{"/vC:\\TimeSheet", "/r", "H:\\TimeData"},
-         "\r\nnote: /r has no value (a blank follows it); \"H:\\TimeData\" is ignored, so the redirection is removed"},
+         "\r\nnote: \"/r\" has no value (a blank follows it); \"H:\\TimeData\" is ignored, so the redirection is removed"},
         {{"/vC:\\TimeSheet", "/q", "x"},
          "\r\nnote: \"/q\" is not an option and is ignored\r\nnote: \"x\" is not an option and is ignored"},
         {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/S"},
-         "\r\nnote: /S given twice; the last one, empty, counts: the server is removed"},
-        {{"/vC:\\TimeSheet", "/aS:\\Workgroup"}, "\r\nnote: the value \"S:\\Workgroup\" of /a is ignored"},
+         "\r\nnote: \"/S\" given twice; the last one, empty, counts: the server is removed"},
+        {{"/vC:\\TimeSheet", "/aS:\\Workgroup"}, "\r\nnote: the value \"S:\\Workgroup\" of \"/a\" is ignored"},
         {{"/vC:\\TimeSheet", "/sS:\\Workgroup", "/c"}, "\r\nwrite c:\\timesheet\\orl.ini: [Server] ServerPath = s:\\workgroup"},
     };
     for (const auto& [line, ending] : lines) {

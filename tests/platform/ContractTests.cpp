@@ -84,6 +84,9 @@ TEST_F(PlatformContract, WholeReadFailsWhileAnotherProgramHoldsTheFileForWriting
     EXPECT_EQ(platform.ReadSharingWrites(scratch + "2024-01.txt", contents), Access::Done);
     EXPECT_EQ(contents, "09:00;Client;Project\r\n");
     EXPECT_TRUE(platform.CopyFileReplacing(scratch + "2024-01.txt", scratch + "copy.txt"));
+    unsigned long long bytes = 0;  // and sized so, without being read
+    EXPECT_EQ(platform.FileSize(scratch + "2024-01.txt", bytes), Access::Done);
+    EXPECT_EQ(bytes, 22u);
     world->ReleaseHold(scratch + "2024-01.txt");
     EXPECT_EQ(Read("2024-01.txt"), "09:00;Client;Project\r\n");
 
@@ -93,6 +96,9 @@ TEST_F(PlatformContract, WholeReadFailsWhileAnotherProgramHoldsTheFileForWriting
     EXPECT_EQ(platform.ReadWholeFile(scratch + "folder", contents), Access::Failed);
     EXPECT_EQ(platform.ReadSharingWrites(scratch + "missing.txt", contents), Access::Missing);
     EXPECT_EQ(platform.ReadSharingWrites(scratch + "folder", contents), Access::Failed);
+    EXPECT_EQ(platform.FileSize(scratch + "missing.txt", bytes), Access::Missing);
+    EXPECT_EQ(platform.FileSize(scratch + "folder", bytes), Access::Failed);
+    EXPECT_FALSE(platform.RefusesNewFiles(scratch + "folder"));  // a folder just made takes new files
 }
 
 TEST_F(PlatformContract, WholeWriteCreatesOrTruncates) {
