@@ -6,6 +6,7 @@ add_library(orl_win32_front STATIC
   ${CMAKE_SOURCE_DIR}/ui/win32/FormControls.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/FormTables.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Labels.cpp
+  ${CMAKE_SOURCE_DIR}/ui/win32/ButtonText.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/ProgressWindow.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/SelectFolder.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/Win32Form.cpp)

@@ -22,8 +22,16 @@ std::string LockName(const std::string& fullPath) {
 
 InstallationLock::InstallationLock(Platform& platform, const std::string& installFolder)
     : platform_(platform), name_(LockName(platform.FullPath(AddBackslash(installFolder)))) {
-    if (!platform_.TryLock(name_)) {
-        throw PlatformError("Another configuration of " + installFolder + " is running.");
+    // Quoted as the reports quote folders.
+    std::string folder = NormalisedFolder(installFolder);
+    folder.insert(folder.begin(), '"');
+    folder += '"';
+    std::string reason;
+    switch (platform_.TryLock(name_, reason)) {
+        case LockOutcome::Taken: return;
+        case LockOutcome::Held: throw PlatformError("Another configuration of " + folder + " is running.");
+        case LockOutcome::Failed:
+            throw PlatformError("Cannot lock " + folder + " against another configuration: " + reason);
     }
 }
 

@@ -11,7 +11,8 @@ namespace orl {
 class InstallationLock {
 public:
     // Takes the installation's lock, named after its full path in lower case; raises "Another
-    // configuration of <folder> is running." at once when another run holds it.
+    // configuration of "<folder>" is running." at once when another run holds it, and an error
+    // with the system's reason when the lock cannot be had: without it nothing is excluded.
     InstallationLock(Platform& platform, const std::string& installFolder);
     ~InstallationLock();
     InstallationLock(const InstallationLock&) = delete;

@@ -55,7 +55,7 @@ public:
     void Pause(int milliseconds) override { below_.Pause(milliseconds); }
     std::string EnvironmentValue(const std::string& name) override { return below_.EnvironmentValue(name); }
     std::string RunnerIdentity() override { return below_.RunnerIdentity(); }
-    bool TryLock(const std::string& name) override { return below_.TryLock(name); }
+    LockOutcome TryLock(const std::string& name, std::string& reason) override { return below_.TryLock(name, reason); }
     void Unlock(const std::string& name) override { below_.Unlock(name); }
 
 protected:

@@ -35,6 +35,10 @@ struct FolderEntry {
 // realisation that tells what happens can name what each copy is for.
 enum class CopyStep { BackingUp, CopyingData, CopyingSharedFiles };
 
+// Outcome of taking a lock: Held when another run holds it, Failed when the system refused it for
+// another reason, which nothing then excludes.
+enum class LockOutcome { Taken, Held, Failed };
+
 struct LocalTime {
     int year = 0, month = 0, day = 0;
     int hour = 0, minute = 0, second = 0, millisecond = 0;
@@ -102,9 +106,9 @@ public:
     // `from` into the folder `to`. Nothing happens on the disk.
     virtual void Announce(CopyStep step, const std::string& from, const std::string& to) = 0;
 
-    // Takes the machine-wide lock of that name for the calling thread, without waiting; false when
-    // another run holds it. `name` holds no backslash.
-    virtual bool TryLock(const std::string& name) = 0;
+    // Takes the machine-wide lock of that name, without waiting; on Failed, `reason` holds the
+    // system's own words for it. `name` holds no backslash.
+    virtual LockOutcome TryLock(const std::string& name, std::string& reason) = 0;
     virtual void Unlock(const std::string& name) = 0;
 };
 

@@ -1,7 +1,10 @@
 #include "ui/ORLConfigMain.h"
 
+#include <optional>
+
 #include "core/ORLConfigUtil.h"
 #include "front/LocationsToCompare.h"
+#include "platform/ReadOnlyPlatform.h"
 
 namespace orl {
 
@@ -46,28 +49,55 @@ std::vector<ControlEvent> TMainConfigForm::Events() {
 void TMainConfigForm::FormShow() {
     const std::string installFolder = DefaultInstallFolder(platform_);
     view_.SetText("txtInstallFolder", installFolder);
-    CurrentRedirect = ReadRedirect(platform_, installFolder);
-    NewRedirect = CurrentRedirect;
+    ReadLocked(installFolder, [&](Platform& disk) { LoadState(disk, installFolder); });
+    RefreshStatus();
+}
+
+void TMainConfigForm::LoadState(Platform& disk, const std::string& installFolder) {
+    redirectRead_ = settingsRead_ = false;
+    CurrentRedirect = NewRedirect = StoredServerPath = std::string();
+    view_.SetText("txtServerFolder", std::string());
     CheckAdminLevel(view_, "rbNoAdmin");
-    {
-        const SettingsFile settings = OpenSettings(platform_, installFolder);
-        view_.SetText("txtServerFolder", ReadFolderKey(platform_, settings, "Server", "ServerPath"));
+    // An error ends the reading where it stands; the window shows it and what it did read.
+    RunHandler(view_, [&] {
+        CurrentRedirect = ReadRedirect(disk, installFolder);
+        NewRedirect = CurrentRedirect;
+        redirectRead_ = true;
+        const SettingsFile settings = OpenSettings(disk, installFolder);
+        view_.SetText("txtServerFolder", ReadFolderKey(disk, settings, "Server", "ServerPath"));
         const int level = settings.ReadInteger("Server", "ServerAdmin", 0);
         if (level == 2) CheckAdminLevel(view_, "rbAdminUser");
         if (level == 1) CheckAdminLevel(view_, "rbAdminOnly");
         StoredServerPath = settings.ReadText("Server", "ServerPath", std::string());
+        settingsRead_ = true;
+    });
+}
+
+void TMainConfigForm::ReadLocked(const std::string& installFolder, const std::function<void(Platform&)>& read) {
+    std::optional<InstallationLock> lock;
+    RunHandler(view_, [&] { lock.emplace(platform_, installFolder); });
+    if (lock) {
+        read(platform_);
+        return;
     }
-    RefreshStatus();
+    ReadOnlyPlatform unchanged(platform_);
+    read(unchanged);
 }
 
 void TMainConfigForm::RefreshStatus() {
     view_.SetText("lblExeLocated1", IsInstallFolder(platform_, view_.Text("txtInstallFolder"))
                                         ? "Orlagen data files HAVE BEEN FOUND at a standard location."
                                         : "Orlagen data files have NOT BEEN FOUND at a standard location.");
-    view_.SetText("lblRedirect", NewRedirect.empty() ? "Redirection is NOT currently selected."
-                                                     : "Redirection IS currently selected.");
-    view_.SetText("lblWorkgroup", StoredServerPath.empty() ? "A workgroup server location is NOT currently selected."
-                                                           : "A workgroup server location IS currently selected.");
+    std::string redirection =
+        NewRedirect.empty() ? "Redirection is NOT currently selected." : "Redirection IS currently selected.";
+    if (NewRedirect == CurrentRedirect && !redirectRead_) redirection = "The redirection cannot be read.";
+    if (NewRedirect == CurrentRedirect && redirectRead_ && !settingsRead_ && !CurrentRedirect.empty()) {
+        redirection = "Redirection to \"" + NormalisedFolder(CurrentRedirect) + "\" cannot be reached.";
+    }
+    view_.SetText("lblRedirect", redirection);
+    view_.SetText("lblWorkgroup", !settingsRead_             ? "The workgroup server location cannot be read."
+                                  : StoredServerPath.empty() ? "A workgroup server location is NOT currently selected."
+                                                             : "A workgroup server location IS currently selected.");
     const std::string serverFolder = view_.Text("txtServerFolder");
     const bool serverExists = !serverFolder.empty() && platform_.Probe(serverFolder) == PathKind::Folder;
     if (!serverExists) CheckAdminLevel(view_, "rbNoAdmin");
@@ -86,8 +116,12 @@ void TMainConfigForm::btnBrowseInstallClick() {
                   BoxButtons::Ok);
         return;
     }
-    view_.SetText("txtInstallFolder", RemoveBackslash(folder));
-    CurrentRedirect = ReadRedirect(platform_, folder);
+    ReadLocked(folder, [&](Platform& disk) {
+        const std::string redirect = ReadRedirect(disk, folder);
+        view_.SetText("txtInstallFolder", RemoveBackslash(folder));
+        CurrentRedirect = redirect;
+        redirectRead_ = true;
+    });
     RefreshStatus();
 }
 
@@ -134,13 +168,27 @@ bool TMainConfigForm::AskTransfer(int comparison, bool& transferData) {
 }
 
 void TMainConfigForm::btnOKClick() {
+    std::string successReport, failureReport;
+    if (!AskAndConfigure(successReport, failureReport)) return;
+    outcome_.ShowOutcome(failureReport, successReport);
+    if (failureReport.empty()) view_.Close();
+}
+
+bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& failureReport) {
     // Everything the configuration needs of the window is read here, before any work starts.
     const std::string installFolder = view_.Text("txtInstallFolder");
     const std::string serverFolder = view_.Text("txtServerFolder");
     const bool userAdmin = view_.Checked("rbAdminUser"), adminOnly = view_.Checked("rbAdminOnly");
     // One configuration at a time per installation, a login script's included: held from the
-    // first question to the end of the work.
+    // first question to the end of the work, and let go before the outcome waits for a person.
     const InstallationLock lock(platform_, TrimControl(installFolder));
+    // A state that could not be read is not configured from: it is read again and shown, and the
+    // next press configures.
+    if (!redirectRead_ || !settingsRead_) {
+        LoadState(platform_, AddBackslash(TrimControl(installFolder)));
+        RefreshStatus();
+        return false;
+    }
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {
@@ -148,7 +196,7 @@ void TMainConfigForm::btnOKClick() {
             BoxKind::Confirmation,
             "Do you want to copy Client/Project/Category/Activity files from this machine for the shared data?",
             BoxButtons::YesNoCancel);
-        if (answer == BoxAnswer::Cancel) return;
+        if (answer == BoxAnswer::Cancel) return false;
         copySharedData = answer == BoxAnswer::Yes;
     }
 
@@ -159,17 +207,15 @@ void TMainConfigForm::btnOKClick() {
         int comparison = kNeitherHoldsMore;
         view_.RunLong("Comparing the data of the two locations",
                       [&] { comparison = CompareLocations(platform_, locations); });
-        if (!AskTransfer(comparison, transferData)) return;
+        if (!AskTransfer(comparison, transferData)) return false;
     }
 
-    std::string successReport, failureReport;
     view_.RunLong("Configuring", [&] {
         configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),
                    TrimControl(NewRedirect), copySharedData, transferData, false, userAdmin, adminOnly, successReport,
                    true, true, failureReport);
     });
-    outcome_.ShowOutcome(failureReport, successReport);
-    if (failureReport.empty()) view_.Close();
+    return true;
 }
 
 }  // namespace orl

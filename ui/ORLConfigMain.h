@@ -39,8 +39,17 @@ public:
     std::string StoredServerPath;
 
 private:
+    // Reads the redirection and the effective settings of the installation into the window.
+    void LoadState(Platform& disk, const std::string& installFolder);
+    // Runs `read` on the installation under its lock, so that a save left half done, which a read
+    // puts in place, is put there by this run alone. Where the lock cannot be had, says why in
+    // the error box and reads without changing anything.
+    void ReadLocked(const std::string& installFolder, const std::function<void(Platform&)>& read);
     // Recomputes every status line and enabled state from the window's state.
     void RefreshStatus();
+    // The questions and the configuration, under the installation's lock; false when the user
+    // stops, or when the window's state had to be read first.
+    bool AskAndConfigure(std::string& successReport, std::string& failureReport);
     // The data-location question for the comparison's result; false when the user stops.
     bool AskTransfer(int comparison, bool& transferData);
 
@@ -48,6 +57,10 @@ private:
     FormView& view_;
     OutcomeDisplay& outcome_;
     ConfigureOperation configure_;
+    // What the window could read of the installation: a state it could not read is not shown
+    // as "not selected", nor configured from.
+    bool redirectRead_ = false;
+    bool settingsRead_ = false;
 };
 
 }  // namespace orl

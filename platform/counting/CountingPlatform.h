@@ -44,6 +44,10 @@ public:
     Access ReadSharingWrites(const std::string& path, std::string& contents) override {
         return Count(path), Read(path), below_.ReadSharingWrites(path, contents);
     }
+    Access FileSize(const std::string& path, unsigned long long& bytes) override {
+        return Count(path), below_.FileSize(path, bytes);
+    }
+    bool RefusesNewFiles(const std::string& folder) override { return Count(folder), below_.RefusesNewFiles(folder); }
     bool WriteWholeFile(const std::string& path, const std::string& contents) override {
         return Count(path), Change(path), below_.WriteWholeFile(path, contents);
     }

@@ -87,6 +87,7 @@ void MemoryPlatform::ClearFaults() {
     moments_.clear();
     refused_.clear();
     pathLimit_ = 0;
+    lockRefusal_.clear();
 }
 
 std::string MemoryPlatform::FoldedFullPath(const std::string& path) {
@@ -402,6 +403,14 @@ std::string MemoryPlatform::EnvironmentValue(const std::string& name) {
     // Windows fills in nothing when the value does not fit the 1,024-character buffer.
     if (found == environment_.end() || found->second.size() >= 1024) return std::string();
     return found->second;
+}
+
+LockOutcome MemoryPlatform::TryLock(const std::string& name, std::string& reason) {
+    if (!lockRefusal_.empty()) {
+        reason = lockRefusal_;
+        return LockOutcome::Failed;
+    }
+    return locks_.insert(name).second ? LockOutcome::Taken : LockOutcome::Held;
 }
 
 std::unique_ptr<MemoryPlatform::Node> MemoryPlatform::NewFolder(const std::string& name) {

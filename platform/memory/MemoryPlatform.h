@@ -73,6 +73,9 @@ public:
     void ClearFaults();
     // Another run holds the lock of that name.
     void HoldLock(const std::string& name) { locks_.insert(name); }
+    // Every lock is refused for this reason, as the system refuses a name taken by another kind
+    // of object.
+    void RefuseLocks(const std::string& reason) { lockRefusal_ = reason; }
     // Files moved or put in place by a replace before what was written into them was flushed:
     // after a power cut they could come back empty.
     int UnflushedMoves() const { return unflushedMoves_; }
@@ -103,7 +106,7 @@ public:
     void Pause(int) override {}
     std::string EnvironmentValue(const std::string& name) override;
     std::string RunnerIdentity() override { return runner_; }
-    bool TryLock(const std::string& name) override { return locks_.insert(name).second; }
+    LockOutcome TryLock(const std::string& name, std::string& reason) override;
     void Unlock(const std::string& name) override { locks_.erase(name); }
 
 private:
@@ -138,6 +141,7 @@ private:
     int unflushedMoves_ = 0;
     std::string runner_ = "WORKSTATION\\kim";
     std::set<std::string> locks_;
+    std::string lockRefusal_;
     std::vector<PathFault> pathFaults_;
     std::set<std::string> held_;     // folded full paths
     std::set<std::string> readers_;  // folded full paths

@@ -53,6 +53,18 @@ bool IsNothingThere(DWORD error, const std::string& path) {
     return MeansNothingThere(error, error == ERROR_NOT_READY && IsOnNetworkDrive(path)) && !IsUnmappedDrive(path);
 }
 
+// The system's text for an error, without its closing line break.
+std::string SystemMessage(DWORD error) {
+    char* text = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message(text != nullptr ? text : "", length);
+    LocalFree(text);
+    while (!message.empty() && static_cast<unsigned char>(message.back()) <= ' ') message.pop_back();
+    return message.empty() ? "System error " + std::to_string(error) + "." : message;
+}
+
 // Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
 size_t RootLength(const std::string& path) {
     if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
@@ -297,18 +309,23 @@ std::string Win32Platform::RunnerIdentity() {
     return std::string(computer) + "\\" + user;
 }
 
-bool Win32Platform::TryLock(const std::string& name) {
+LockOutcome Win32Platform::TryLock(const std::string& name, std::string& reason) {
     // The lock is the named object's existence, not its ownership, which would tie it to the
     // thread that took it: the window build takes it on one thread and works on another.
     // Global: a login script and an administrator's session on one machine are different sessions.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, ("Global\\" + name).c_str());
-    if (mutex == nullptr) return GetLastError() != ERROR_ACCESS_DENIED;  // denied: another user's run holds it
+    if (mutex == nullptr) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_ACCESS_DENIED) return LockOutcome::Held;  // another user's run holds it
+        reason = SystemMessage(error);  // the name taken by another kind of object, among others
+        return LockOutcome::Failed;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
-        return false;
+        return LockOutcome::Held;
     }
     locks_[name] = mutex;
-    return true;
+    return LockOutcome::Taken;
 }
 
 void Win32Platform::Unlock(const std::string& name) {

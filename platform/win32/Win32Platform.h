@@ -41,7 +41,7 @@ public:
     void Pause(int milliseconds) override;
     std::string EnvironmentValue(const std::string& name) override;
     std::string RunnerIdentity() override;
-    bool TryLock(const std::string& name) override;
+    LockOutcome TryLock(const std::string& name, std::string& reason) override;
     void Unlock(const std::string& name) override;
 
 private:

@@ -146,15 +146,18 @@ TEST_F(ConsoleRunTest, ARunThatCannotKnowOrMustWaitChangesNothing) {
     {
         InstallationLock other(memory(), "c:\\timesheet\\");
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/r"}); }),
-                  "Another configuration of c:\\timesheet is running.");
+                  "Another configuration of \"c:\\timesheet\\\" is running.");
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/q", "/w"}); }),  // a what-if run's notes follow
-                  "Another configuration of c:\\timesheet is running.\r\n\r\n" + kStopped + "\r\nnote: \"/q\" is not an option and is ignored");
+                  "Another configuration of \"c:\\timesheet\\\" is running.\r\n\r\n" + kStopped + "\r\nnote: \"/q\" is not an option and is ignored");
     }
     memory().TakeOffline("H:\\");
     for (const char* server : {"/sS:\\Workgroup", "/s"}) {
         EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", server}); }).rfind("Cannot open file h:\\timedata\\", 0), 0u);
     }
     EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/w"}); }), "Cannot open file h:\\timedata\\data\\\r\n\r\n" + kStopped);
+    memory().RefuseLocks("The handle is invalid.");  // without the lock, nothing would be excluded
+    EXPECT_EQ(RaisedText([&] { Run({"/vC:\\TimeSheet", "/sS:\\Workgroup", "/r"}); }),
+              "Cannot lock \"c:\\timesheet\\\" against another configuration: The handle is invalid.");
     memory().ClearFaults();
     PutFile(memory(), "C:\\Other\\orl.ini", "[Setup]\r\nRedirect=Q:\\TimeData\r\n");  // Q: not mapped yet
     EXPECT_EQ(RaisedText([&] { Run({"/vC:\\Other", "/rH:\\TimeData"}); }).rfind("Cannot open file q:\\timedata\\", 0), 0u);

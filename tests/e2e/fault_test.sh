@@ -322,7 +322,7 @@ two_runs)
     [ "$(cat "$E2E_OUT.first.status")" = 0 ] || fail "the first run: $(cat "$E2E_OUT.first")"
     [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] || fail "the first run copied nothing"
     e2e_expect_status 1
-    e2e_expect_output 'Another configuration of c:\\timesheet is running.\r\n'
+    e2e_expect_output 'Another configuration of "c:\\timesheet\\" is running.\r\n'
     [ ! -e "$E2E_S/other" ] || fail "the second run created the server folder"
     expect_same_data "$install" "$E2E_H/TimeData" ;;
 *)

@@ -35,7 +35,7 @@ void ChooseFolder(HWND browser, const std::string& path);
 // Every control of the form's table at its place and size, with its designed text.
 void CheckLayout();
 // No label's text is cut: it fits the label's client area, the label lies within its parent,
-// and no other control covers its lines.
+// and no other control covers its lines. No button's or radio button's text is cut either.
 void CheckLabels();
 // The control's text on the screen carries visibly more ink than the same text drawn regular.
 void CheckBold(const std::string& control);

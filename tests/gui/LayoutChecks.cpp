@@ -131,6 +131,20 @@ HFONT FontOf(HWND label, const orl::ControlRow& row) {
     return Tahoma(bestPixels, bold);
 }
 
+// The bounds of the dark pixels within `area`.
+RECT Ink(const Pixels& pixels, const RECT& area) {
+    GdiFlush();
+    RECT ink = {area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (!pixels.Dark(x, y)) continue;
+            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                   std::max<LONG>(ink.bottom, y + 1)};
+        }
+    }
+    return ink;
+}
+
 RECT InParent(HWND window) {
     RECT bounds;
     GetWindowRect(window, &bounds);
@@ -141,6 +155,33 @@ RECT InParent(HWND window) {
 std::string Describe(const std::string& name, const RECT& bounds) {
     return name + " at " + std::to_string(bounds.left) + "," + std::to_string(bounds.top) + " " +
            std::to_string(bounds.right - bounds.left) + "x" + std::to_string(bounds.bottom - bounds.top);
+}
+
+// A button's text shows whole: its ink (past a radio button's mark, within a push button's edges and focus
+// rectangle) stops short of that area's edges and is as wide and high as in a Tahoma of 3/4 to 1 times the form's.
+void CheckButtonText(HWND button, const orl::ControlRow& row) {
+    RECT client;
+    GetClientRect(button, &client);
+    Pixels shown(client.right, client.bottom);
+    CopyFromScreen(button, shown);
+    const int edge = Scale(3) + 1;
+    const RECT area = row.kind == orl::ControlKind::RadioButton
+                          ? RECT{Scale(15), 0, client.right, client.bottom}
+                          : RECT{edge, edge, client.right - edge, client.bottom - edge};
+    const RECT ink = Ink(shown, area);
+    const std::string text = WindowText(button);
+    bool whole = false;
+    for (int pixels = FormFontPixels(); pixels >= FormFontPixels() * 3 / 4; --pixels) {
+        Pixels drawn(client.right * 2, client.bottom * 2);  // room for the whole of a cut text
+        HGDIOBJ old = SelectObject(drawn.Dc(), Tahoma(pixels, false));
+        TextOutA(drawn.Dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+        DeleteObject(SelectObject(drawn.Dc(), old));
+        const RECT all = Ink(drawn, {0, 0, client.right * 2, client.bottom * 2});
+        whole |= std::abs((all.right - all.left) - (ink.right - ink.left)) <= 1 &&
+                 std::abs((all.bottom - all.top) - (ink.bottom - ink.top)) <= 1;
+    }
+    Check(whole && ink.left > area.left && ink.right < area.right,
+          std::string(row.name) + ": \"" + text + "\" cut, its ink " + Describe("", ink));
 }
 
 }  // namespace
@@ -168,6 +209,9 @@ void CheckLayout() {
 void CheckLabels() {
     for (size_t row = 0; row < table->controlCount; ++row) {
         const orl::ControlRow& control = table->controls[row];
+        if (control.kind == orl::ControlKind::Button || control.kind == orl::ControlKind::RadioButton) {
+            CheckButtonText(Control(control.name), control);
+        }
         if (control.kind != orl::ControlKind::Label) continue;
         HWND label = Control(control.name);
         RECT client, parent;

@@ -88,6 +88,11 @@ after_main_window() {
 
 # The three windows at 144 DPI: laid out at scale, every text whole, the status lines bold.
 scenario_main_window_144dpi() {
+    # No fonts until the test ends, as in a fresh prefix: Debian's Wine finds none of its own there.
+    local fonts="$E2E_PREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts.hidden"
+    trap "mv '$fonts.hidden'/* '$fonts'/" EXIT
+    mv "$fonts"/* "$fonts.hidden"/
     set_display 144
     lay_out_redirected 'a\r\n' 'a\r\n'
     cat <<SCRIPT

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -23,7 +24,11 @@ public:
     void SetChecked(const std::string& control, bool checked) override { checks[control] = checked; }
     bool Checked(const std::string& control) override { return checks[control]; }
     void SetEnabled(const std::string& control, bool enabled) override { enabled_[control] = enabled; }
-    bool Enabled(const std::string& control) override { return enabled_.count(control) == 0 || enabled_[control]; }
+    // A control whose state the window never set has none to check: asking for it fails the test.
+    bool Enabled(const std::string& control) override {
+        if (enabled_.count(control) == 0) ADD_FAILURE() << control << ": enabled state never set";
+        return enabled_[control];
+    }
 
     BoxAnswer Ask(BoxKind kind, const std::string& text, BoxButtons) override {
         asked.push_back({kind, text});

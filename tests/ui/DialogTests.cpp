@@ -31,6 +31,7 @@ TEST(RedirectDialog, OnlyOkStoresTheFolderAndEveryShowingStartsFromTheMainWindow
         dialog.FormShow();
         person();
     };
+    mainForm.FormShow();
     mainForm.NewRedirect = "H:\\Old\\";
 
     // Browse, then Cancel: nothing stored; the next showing shows the old value again.

@@ -26,7 +26,9 @@ class NullDisplay final : public OutcomeDisplay {
 public:
     void ShowOutcome(const std::string& failureReport, const std::string& successReport) override {
         shown.push_back(failureReport.empty() ? "success: " + successReport : "failure: " + failureReport);
+        if (whileShown) whileShown();
     }
+    std::function<void()> whileShown;  // what another program does while the box waits
     void ShowHelp(const std::string&) override {}
     void ShowSyntax(const std::string&) override {}
     std::vector<std::string> shown;
@@ -116,7 +118,9 @@ TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState
     EXPECT_TRUE(view.Enabled("btnRemove") && !view.Enabled("rbAdminUser"));
 
     // Another installation, found through any file of its folder, shown without the backslash.
-    LayOutLocation(disk, "C:\\Other\\", "[Setup]\r\nRedirect=H:\\Theirs\\\r\n", {});
+    LayOutLocation(disk, "C:\\Other\\", "[Setup]\r\nRedirect=H:\\Theirs\\\r\n\r\n", {});
+    const std::string temporary = TemporaryFor(disk, "C:\\Other\\orl.ini");
+    disk.MoveFileReplacing("C:\\Other\\orl.ini", temporary);  // a save that lost it
     view.fileToChoose = "C:\\Other\\Data\\ClientProject.txt";
     form->btnBrowseInstallClick();  // its Data folder is no installation: an error, nothing changes
     EXPECT_EQ(view.texts["txtInstallFolder"], kInstall);
@@ -124,12 +128,24 @@ TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState
     EXPECT_EQ(view.asked[0].kind, BoxKind::Error);
     EXPECT_EQ(view.asked[0].text, "The selected location does not contain a valid Orlagen installation");
     view.fileToChoose = "C:\\Other\\orl.ini";
-    form->btnBrowseInstallClick();
+    [this] { const InstallationLock script(disk, "C:\\Other"); form->btnBrowseInstallClick(); }();  // held elsewhere
+    EXPECT_EQ(view.errors, std::vector<std::string>{"Another configuration of \"c:\\other\\\" is running."});
+    EXPECT_EQ(disk.Probe(temporary), PathKind::File);
     EXPECT_EQ(view.openedIn, kInstall);
     EXPECT_EQ(view.texts["txtInstallFolder"], "C:\\Other");
     EXPECT_EQ(form->CurrentRedirect, "H:\\Theirs\\");
     EXPECT_EQ(form->NewRedirect, "H:\\Mine\\");
     EXPECT_EQ(view.texts["lblExeLocated1"], "Orlagen data files HAVE BEEN FOUND at a standard location.");
+
+    // The redirection's share offline: "Configure" reads what could not be read, and stops.
+    disk.TakeOffline("H:\\");
+    Form().FormShow();
+    EXPECT_EQ(view.texts["lblRedirect"], "Redirection to \"h:\\mine\\\" cannot be reached.");
+    EXPECT_EQ(view.texts["lblWorkgroup"], "The workgroup server location cannot be read.");
+    disk.ClearFaults();
+    form->btnOKClick();
+    EXPECT_EQ(view.texts["lblRedirect"], "Redirection IS currently selected.");
+    EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(MainFormTest, ConfigureAsksTheQuestionsThenConfiguresOnceWithTheAnswers) {
@@ -275,6 +291,7 @@ TEST_F(MainFormTest, ARealConfigurationFromTheWindowMovesTheDataAndCloses) {
     view.checks["rbAdminOnly"] = true;
     form->NewRedirect = "H:\\Mine";
     view.answers = {BoxAnswer::Yes};  // copy the shared data
+    display.whileShown = [this] { const InstallationLock script(disk, kInstall); };  // a login script
     form->btnOKClick();
     ASSERT_EQ(display.shown.size(), 1u);
     EXPECT_EQ(display.shown[0].substr(0, 53), "success: Orlagen has been configured on this machine.");

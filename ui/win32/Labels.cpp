@@ -80,7 +80,8 @@ RECT DesignRoom(const FormTable& form, const ControlRow& label) {
 
 LRESULT CALLBACK OverstrikeProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
-// The font `font` at another size; made once and kept for the life of the program.
+}  // namespace
+
 HFONT FontOfSize(HFONT font, int pixels) {
     static std::map<std::pair<HFONT, int>, HFONT> made;
     LOGFONTA format = {};
@@ -93,6 +94,8 @@ HFONT FontOfSize(HFONT font, int pixels) {
     }
     return sized;
 }
+
+namespace {
 
 // Gives the label the box its text needs in its present font, within the room; true when the
 // whole text shows in it.

@@ -17,6 +17,9 @@ struct LabelBox {
 // The designed box of the label in `row` and the room around it, scaled by `dpi`.
 LabelBox LabelBoxOf(const FormTable& form, size_t row, int dpi, HFONT font);
 
+// The font `font` at another size; made once and kept for the life of the program.
+HFONT FontOfSize(HFONT font, int pixels);
+
 // Sizes the label to its text, in the form's font. A designed box that holds the whole text
 // stays as it is; otherwise the label grows downward into the room below it or, where that is
 // not enough, to the right edge of the room. The controls around it stay where they are. Where

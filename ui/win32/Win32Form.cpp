@@ -4,6 +4,7 @@
 
 #include "front/ProgramTexts.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/ButtonText.h"
 #include "ui/win32/FormControls.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/ProgressWindow.h"
@@ -57,6 +58,9 @@ void Win32Form::CreateControls() {
         const bool bold = control.style & kBold;
         HWND created = CreateControl(table_, row, parent, application_.Font(bold), dpi_);
         controls_[control.name] = created;
+        if (control.kind == ControlKind::Button || control.kind == ControlKind::RadioButton) {
+            FitButton(created, LabelBoxOf(table_, row, dpi_, application_.Font(bold)), dpi_);
+        }
         if (control.kind != ControlKind::Label) continue;
         if (bold && !application_.BoldLooksBold()) OverstrikeLabel(created);
         labels_[created] = LabelBoxOf(table_, row, dpi_, application_.Font(bold));
