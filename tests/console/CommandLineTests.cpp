@@ -37,6 +37,7 @@ TEST(ParseCommandLine, OptionsAreTwoCharactersAndValuesAreLoweredAndTrimmed) {
     EXPECT_TRUE(settings.copySharedRequest && settings.userAdmin && settings.adminOnly);
 
     EXPECT_EQ(ParseCommandLine(memory, {"/sS:\\One", "/s"}).serverFolder, "");
+    EXPECT_EQ(ParseCommandLine(memory, {"/rH:\\One", "/r"}).newRedirect, "");
     EXPECT_EQ(ParseCommandLine(memory, {"/v", "C:\\TimeSheet"}).installFolder, "");
 }
 

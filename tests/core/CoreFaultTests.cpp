@@ -206,7 +206,7 @@ TEST(Backup, AStampAlreadyTakenIsNotMergedInto) {
     EXPECT_TRUE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
     ASSERT_TRUE(PutFile(memory, "C:\\TimeData\\orl.ini", "second"));
     EXPECT_FALSE(BackupFolder(memory, "C:\\TimeData", "C:\\TimeData"));
-    EXPECT_EQ(FileText(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "");
+    EXPECT_EQ(FileText(memory, "C:\\TimeData\\0987-01-02 [03-04-05-006]\\orl.ini"), "(no such file)");
     EXPECT_EQ(FileText(memory, "C:\\TimeData\\ORL Backup 0987-01-02 [03-04-05-006]\\orl.ini"), "first");
 }
 
@@ -230,9 +230,15 @@ TEST(CopyFaults, NoTemporaryBlocksAndReadOnlyFilesStayReadOnly) {
     const std::string stale = TemporaryFor(memory, target, source);
     ASSERT_TRUE(PutFile(memory, stale, "cut") && PutFile(memory, source, "a\r\n") &&
                 PutFile(memory, "C:\\A\\Data\\notes.txt.copying", "a user's own file"));
+    MemoryPlatform other;
+    other.SetRunnerIdentity("OTHERPC\\lee");
+    const std::string theirs = TemporaryFor(other, target, source);  // another workstation's copy under way
+    ASSERT_TRUE(PutFile(memory, theirs, "theirs"));
+    EXPECT_NE(TemporaryFor(memory, "C:\\B\\Data\\2024-02.txt", source), stale);
     memory.SetAttributes(stale, ReadOnly);
     memory.SetAttributes(source, ReadOnly);
     EXPECT_TRUE(CopyFolderTree(memory, "C:\\A", "C:\\B", ""));
+    EXPECT_EQ(FileText(memory, theirs), "theirs");
     EXPECT_EQ(FileText(memory, "C:\\B\\Data\\notes.txt.copying"), "a user's own file");
     EXPECT_EQ(memory.Probe(stale), PathKind::Missing);
     EXPECT_EQ(memory.Attributes(target), static_cast<unsigned>(ReadOnly));

@@ -9,8 +9,8 @@ bool PutFile(Platform& platform, const std::string& path, const std::string& tex
 
 std::string FileText(Platform& platform, const std::string& path) {
     std::string text;
-    platform.ReadWholeFile(path, text);
-    return text;
+    const Access read = platform.ReadWholeFile(path, text);
+    return read == Access::Done ? text : read == Access::Missing ? "(no such file)" : "(cannot be read)";
 }
 
 void LayOutLocation(Platform& platform, const std::string& folder, const std::string& ini,

@@ -10,10 +10,38 @@ namespace orl {
 
 namespace {
 
+// The oracle lists and reads for itself, so that a fault in the product's listing or line
+// splitting cannot agree with itself here.
+std::vector<std::string> ListPeriodFiles(Platform& platform, const std::string& folder) {
+    const std::string data = LowerAZ(AddBackslash(folder) + "Data\\");
+    std::vector<FolderEntry> entries;
+    if (platform.ListFolder(data, "*.*", entries) == Access::Failed) throw PlatformError("Cannot open file " + data);
+    std::vector<std::string> files;
+    for (const FolderEntry& entry : entries) {
+        if (!entry.isFolder && IsPeriodFileName(entry.name)) files.push_back(data + LowerAZ(entry.name));
+    }
+    return files;
+}
+
+// Lines end at CR LF, a lone CR or a lone LF; a NUL ends the text; a last line needs no end.
 std::vector<std::string> ReadLines(Platform& platform, const std::string& path) {
-    const std::string text = ReadPeriodFile(platform, path);
+    std::string text;
+    if (platform.ReadWholeFile(path, text) != Access::Done) throw PlatformError("Cannot open file " + path);
     std::vector<std::string> lines;
-    for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
+    std::string line;
+    bool open = false;
+    for (size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            line += text[i];
+            open = true;
+            continue;
+        }
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines.push_back(line);
+        line.clear();
+        open = false;
+    }
+    if (open) lines.push_back(line);
     return lines;
 }
 
@@ -22,7 +50,7 @@ std::vector<std::string> ReadLines(Platform& platform, const std::string& path) 
 int CompareDataSetsPairwise(Platform& platform, const std::vector<std::string>& folders) {
     if (folders.size() > 2) return -1;
     if (folders.size() == 1) return 0;
-    std::vector<std::string> files[2] = {PeriodFiles(platform, folders[0]), PeriodFiles(platform, folders[1])};
+    std::vector<std::string> files[2] = {ListPeriodFiles(platform, folders[0]), ListPeriodFiles(platform, folders[1])};
     long long counts[2] = {0, 0};
     const int a = files[0].size() < files[1].size() ? 0 : 1;
     const int b = 1 - a;
@@ -71,8 +99,8 @@ int CompareDataSetsPairwise(Platform& platform, const std::vector<std::string>& 
 long long ReadPeriodFilesOnly(Platform& platform, const std::vector<std::string>& folders) {
     long long lines = 0;
     for (const std::string& folder : folders) {
-        for (const std::string& path : PeriodFiles(platform, folder)) {
-            lines += static_cast<long long>(SplitLines(ReadPeriodFile(platform, path)).size());
+        for (const std::string& path : ListPeriodFiles(platform, folder)) {
+            lines += static_cast<long long>(ReadLines(platform, path).size());
         }
     }
     return lines;
