@@ -85,6 +85,7 @@ void MemoryPlatform::ClearFaults() {
     held_.clear();
     readers_.clear();
     moments_.clear();
+    unreadable_.clear();
     refused_.clear();
     pathLimit_ = 0;
     lockRefusal_.clear();
@@ -239,7 +240,7 @@ bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::str
     const bool faulted = Faulted(OpCopy, source, target);
     if (faulted && !partwayFault_) return false;
     Node* from = Find(source);
-    if (from == nullptr || from->isFolder || from == Find(target)) return false;
+    if (from == nullptr || from->isFolder || from == Find(target) || Unreadable(source)) return false;
     std::string name;
     // Windows refuses to copy over a hidden file as it does over a read-only one.
     Node* parent = FolderToWriteIn(target, name, ReadOnly | Hidden);
@@ -252,7 +253,7 @@ bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::str
 
 Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     // Denying writing to others fails while another program has the file open for writing.
@@ -263,7 +264,7 @@ Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& conte
 
 Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     if (node->isFolder) return Access::Failed;
@@ -273,7 +274,7 @@ Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& c
 
 Access MemoryPlatform::FileSize(const std::string& path, unsigned long long& bytes) {
     bytes = 0;
-    if (Faulted(OpRead, path) || Unreachable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     if (node->isFolder) return Access::Failed;

@@ -61,6 +61,9 @@ public:
     // Another program (a virus scanner, an indexer) holds the file open for reading, sharing
     // reading only: it can be read, not written, replaced or deleted.
     void HoldOpenForReading(const std::string& path) { readers_.insert(FoldedFullPath(path)); }
+    // A sync client holds the file open for writing, sharing writing and deleting but not
+    // reading: it cannot be read or copied, but can be replaced or deleted.
+    void HoldDenyingReads(const std::string& path) { unreadable_.insert(FoldedFullPath(path)); }
     // Another run holds the file for a moment, as one does that has just put the same file on a
     // server: the next `refusals` operations that would replace, move or delete it are refused,
     // then it lets go.
@@ -125,6 +128,7 @@ private:
     Node* FindParent(const std::string& path, std::string& name);
     Node* FolderToWriteIn(const std::string& path, std::string& name, unsigned refused);
     bool Held(const std::string& path);
+    bool Unreadable(const std::string& path) { return !unreadable_.empty() && unreadable_.count(FoldedFullPath(path)) > 0; }
     // A drive or share that is not there: like an unmapped network drive, out of reach.
     bool Unreachable(const std::string& path);
     std::string FoldedFullPath(const std::string& path);
@@ -145,6 +149,7 @@ private:
     std::vector<PathFault> pathFaults_;
     std::set<std::string> held_;     // folded full paths
     std::set<std::string> readers_;  // folded full paths
+    std::set<std::string> unreadable_;    // folded full paths
     std::map<std::string, int> moments_;  // folded full paths, refusals still to come
     size_t pathLimit_ = 0;           // none
     std::set<std::string> refused_;  // folded full paths

@@ -80,6 +80,14 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
     memory.FailPath(path, OpMove);
     EXPECT_EQ(RaisedText([&] { settings.Save(); }), "Cannot create file " + path);
     EXPECT_EQ(FileText(memory, TemporaryFor(memory, path)), saved);
+    // A temporary that a sync client holds, denying reads, may still be the only copy: the run
+    // stops before anything is written, and once it can be read it is taken up.
+    memory.ClearFaults();
+    memory.HoldDenyingReads(TemporaryFor(memory, path));
+    EXPECT_EQ(RaisedText([&] { WriteRedirect(memory, "C:\\TimeSheet", ""); }), "Cannot open file " + TemporaryFor(memory, path));
+    memory.ClearFaults();
+    EXPECT_EQ(SettingsFile(memory, path).Text(), saved);
+    EXPECT_EQ(FileText(memory, path), saved);
 }
 
 TEST(SettingsFaults, AReadFaultRaisesAndAMissingFolderSaysCannotCreate) {
@@ -127,12 +135,14 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     memory.ClearFaults();
     ASSERT_TRUE(memory.DeleteFileAt("C:\\TimeSheet\\orl.ini"));
     ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n"));
+    ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=de\r\n\r\n"));
     success.clear();
     failure.clear();
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
               true, failure);
     EXPECT_EQ(failure, "");
     EXPECT_EQ(FileText(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n");
+    EXPECT_EQ(FileText(memory, "H:\\TimeData\\ORL Backup 2026-03-07 [14-05-09-042]\\orl.ini"), "[Setup]\r\nLanguage=de\r\n\r\n");
 }
 
 TEST(ConfigureFaults, AFailedBackupLeavesTheNewLocationAsItWas) {
