@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 
 #include "core/Integers.h"
+#include "core/LineScanning.h"
 #include "core/Text.h"
 #include "core/WholeFiles.h"
 
@@ -46,14 +47,14 @@ bool SettingsFile::TakeUpInterruptedSave(std::string& text) {
 }
 
 void SettingsFile::Parse(const std::string& text) {
-    for (std::string_view line : SplitLines(text)) {
-        if (line.empty() || line[0] == ';') continue;
+    lines::ForEachLine(text, 0, [&](std::string_view line, size_t, uint32_t) {
+        if (line.empty() || line[0] == ';') return;
         if (IsSectionHeader(line)) {
             sections_.push_back({std::string(line.substr(1, line.size() - 2)), {}});
         } else if (!sections_.empty()) {
             sections_.back().lines.emplace_back(line);
         }
-    }
+    });
 }
 
 const SettingsFile::Section* SettingsFile::FindSection(const std::string& name) const {

@@ -30,17 +30,4 @@ unsigned long Fingerprint(const std::string& text) {
     return hash;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
 }  // namespace orl

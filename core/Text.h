@@ -23,8 +23,4 @@ std::string FolderPart(const std::string& path);
 // their texts do.
 unsigned long Fingerprint(const std::string& text);
 
-// The lines of a text file's contents: the text ends at its first NUL; lines end at CR LF, a
-// lone CR or a lone LF; a final line end adds no line. The views point into `text`.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
 }  // namespace orl

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "core/LineScanning.h"
 #include "core/ORLConfigUtil.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/whatif/WhatIfPlatform.h"
@@ -185,7 +186,7 @@ void CheckFiles(MemoryPlatform& memory, const Scenario& scenario, const Before& 
 // Each line of a success report says something true of the disk.
 void CheckReportTrue(MemoryPlatform& memory, const Scenario& scenario, const Before& before,
                      const std::string& report) {
-    const std::vector<std::string_view> lines = SplitLines(report);
+    const std::vector<std::string_view> lines = lines::SplitLines(report);
     ASSERT_GE(lines.size(), 1u);
     SettingsFile effective = OpenSettings(memory, scenario.install);
     std::string redirect = LowerAZ(ReadRedirect(memory, scenario.install));
