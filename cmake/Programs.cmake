@@ -14,7 +14,7 @@ target_include_directories(orl_win32_front PUBLIC ${CMAKE_SOURCE_DIR})
 
 set(ORL_PROGRAM_SOURCES
   ${CMAKE_SOURCE_DIR}/app/ProgramEntry.cpp
-  ${CMAKE_SOURCE_DIR}/console/resources/orlconfig.rc)
+  ${CMAKE_SOURCE_DIR}/app/resources/orlconfig.rc)
 add_executable(orlconfig WIN32 ${ORL_PROGRAM_SOURCES})
 add_executable(orlconfigc ${ORL_PROGRAM_SOURCES})
 target_compile_definitions(orlconfigc PRIVATE APP_CONSOLE)
@@ -29,11 +29,11 @@ else()
   set(ORL_MANIFEST_ARCHITECTURE amd64)
 endif()
 set(ORL_MANIFEST ${CMAKE_BINARY_DIR}/resources/orlconfig.manifest)
-configure_file(${CMAKE_SOURCE_DIR}/console/resources/orlconfig.manifest.in ${ORL_MANIFEST} @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/app/resources/orlconfig.manifest.in ${ORL_MANIFEST} @ONLY)
 foreach(program orlconfig orlconfigc)
   target_include_directories(${program} PRIVATE ${CMAKE_BINARY_DIR}/resources)
 endforeach()
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/console/resources/orlconfig.rc APPEND PROPERTY OBJECT_DEPENDS ${ORL_MANIFEST})
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/resources/orlconfig.rc APPEND PROPERTY OBJECT_DEPENDS ${ORL_MANIFEST})
 # The programs carry no symbol table and none of the debug information that comes with the static
 # runtime libraries: nobody debugs a deployed copy with them, and the programs are half the size.
 if(NOT MSVC)

@@ -1,4 +1,4 @@
-# The source lists, named once: the libraries and the test builds (plain and sanitized) share them.
+# The source lists, named once: the libraries and the native sanitized build share them.
 set(ORL_MEMORY_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/memory/MemoryPlatform.cpp
   ${CMAKE_SOURCE_DIR}/platform/WindowsPath.cpp

@@ -22,7 +22,7 @@ export LC_ALL=C TZ=UTC
 fail() { echo "package.sh: $*" >&2; exit 1; }
 
 # One version, in the version record: its text and its numbers must agree.
-record=console/resources/orlconfig.rc
+record=app/resources/orlconfig.rc
 version=$(tr -d '\r' <$record | sed -n 's/^ *VALUE "ProductVersion", "\([0-9.]*\)"$/\1/p')
 numbers=$(tr -d '\r' <$record | sed -n 's/^PRODUCTVERSION \([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\)$/\1.\2.\3.\4/p')
 [ -n "$version" ] && [ "$version" = "$numbers" ] ||

@@ -276,7 +276,12 @@ std::string Win32Platform::ComparisonKey(const std::string& text) {
     // LCMapStringA refuses a source of length 0, which would give the empty text a key of its
     // own; told to stop at the terminating NUL it maps the empty text too (texts hold no NUL).
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, nullptr, 0);
+    // The key of a line of the usual length fits this buffer and takes one call; a longer one
+    // is measured first and then mapped.
+    char buffer[1024];
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, buffer, sizeof buffer);
+    if (size > 0) return std::string(buffer, static_cast<size_t>(size));
+    size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, nullptr, 0);
     if (size <= 0) return std::string();
     std::string key(static_cast<size_t>(size), '\0');
     size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), -1, &key[0], size);

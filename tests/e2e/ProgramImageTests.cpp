@@ -143,6 +143,12 @@ TEST(ProgramImage, BothBuildsCarryTheManifestNamingTheirArchitecture) {
             EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << name;
             EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << name;
             EXPECT_NE(manifest.find("<longPathAware"), std::string::npos) << name;
+            // Windows 7, 8, 8.1 and 10 (11 shares 10's), so that none runs them as an older system's.
+            for (const char* os : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                                   "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+                const std::string supported = std::string("<supportedOS Id=\"{") + os + "}\"/>";
+                EXPECT_NE(manifest.find(supported), std::string::npos) << name << ": " << supported;
+            }
             // The programs' own identity names their architecture; the dependency's
             // stays "*".
             const std::string architecture =

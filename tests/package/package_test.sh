@@ -1,6 +1,7 @@
 #!/bin/bash
 # The release packages as an administrator meets them: the same bytes from two clean copies of the
-# tree; the MSI installed, run and removed under Wine; signatures of a throwaway certificate.
+# tree, one building the programs afresh, the other packing the test command's build of them; the
+# MSI installed, run and removed under Wine; signatures of a throwaway certificate.
 # BUILD_DIR: the build whose Wine prefix is used; PROGRAMS_DIR: the test command's 32-bit programs.
 set -uo pipefail
 export LC_ALL=C
@@ -25,11 +26,13 @@ package() {
 }
 first=$work/first/orlconfig
 second=$work/another/place/for/the/second-copy
-version=$(sed -n 's/^ *VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' "$tree/console/resources/orlconfig.rc")
+version=$(sed -n 's/^ *VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' "$tree/app/resources/orlconfig.rc")
 zip=orlconfig-$version-win32.zip msi=orlconfig-$version.msi
 
-check "package.sh packs a clean copy" package "$first"
-check "package.sh packs a second clean copy, elsewhere and later" package "$second"
+check "package.sh builds and packs a clean copy" package "$first"
+# Two builds of the programs in different folders, this one and the test command's, are enough to
+# show that they hold no path or time: the second copy packs the test command's programs.
+check "package.sh packs a second clean copy, elsewhere and later" package "$second" ORL_PROGRAMS_DIR="$PROGRAMS_DIR"
 check "dist/ holds the two packages, named by the version record, and their sums" \
     same "$(printf '%s\n' SHA256SUMS "$zip" "$msi")" "$(ls "$first/dist")"
 check "both copies give the same programs, ZIP and MSI" same "$(cat "$first/dist/SHA256SUMS")" "$(cat "$second/dist/SHA256SUMS")" ||

@@ -213,6 +213,9 @@ TEST_F(PlatformContract, ComparisonKeysAreEqualExactlyWhenTheTextsCompareEqual) 
     // Texts of characters that the comparison may ignore, the empty one among them: whatever each
     // realisation's comparison answers, the keys must answer the same.
     std::vector<std::string> texts = {"", "\x01", "\xAD", "a\xAD" "b", "a\x01" "b"};
+    // Keys longer than those of any usual line.
+    texts.insert(texts.end(), {std::string(1200, 'a') + "b", std::string(1200, 'A') + "B",
+                               std::string(1200, 'a') + "c"});
     for (const TextPair& pair : kTextPairs) {
         texts.push_back(pair.a);
         texts.push_back(pair.b);
