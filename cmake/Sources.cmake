@@ -1,5 +1,6 @@
 # The source lists, named once: the libraries and the native sanitized build share them.
 set(ORL_MEMORY_PLATFORM_SOURCES
+  ${CMAKE_SOURCE_DIR}/platform/memory/MemoryFaults.cpp
   ${CMAKE_SOURCE_DIR}/platform/memory/MemoryPlatform.cpp
   ${CMAKE_SOURCE_DIR}/platform/WindowsPath.cpp
   ${CMAKE_SOURCE_DIR}/platform/WindowsText.cpp)

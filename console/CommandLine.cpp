@@ -26,14 +26,25 @@ const FolderOption kFolderOptions[] = {
     {"/r", &CommandLineSettings::newRedirect, "the redirection is removed"},
 };
 
+// The options that ask for help, in any spelling that starts with them; "--help" only as written.
+const char* const kHelpOptions[] = {"/?", "-?", "/h", "-h"};
+
+bool IsHelpOption(const std::string& argument) {
+    const std::string option = Option(argument);
+    for (const char* help : kHelpOptions) {
+        if (option == help) return true;
+    }
+    return argument == "--help";
+}
+
 // The argument is one of the options of the syntax ("/c" included, which is accepted and ignored).
 bool IsOption(const std::string& argument) {
-    static const char* const kOptions[] = {"/v", "/s", "/r", "/d", "/a", "/x", "/w", "/c", "/?", "-?", "/h", "-h"};
+    static const char* const kOptions[] = {"/v", "/s", "/r", "/d", "/a", "/x", "/w", "/c"};
     const std::string option = Option(argument);
     for (const char* known : kOptions) {
         if (option == known) return true;
     }
-    return argument == "--help";
+    return IsHelpOption(argument);
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -106,7 +117,7 @@ CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::
             given += option;
         }
         // "/whatif" is "/w" as written out; help options take any spelling.
-        if (!folderOption && argument.size() > 2 && option != "/w" && !AsksForHelp({argument})) {
+        if (!folderOption && argument.size() > 2 && option != "/w" && !IsHelpOption(argument)) {
             settings.notes.push_back("note: the value " + Quoted(argument.substr(2)) + " of " + Quoted(argument.substr(0, 2)) +
                                      " is ignored");
         }
@@ -120,10 +131,7 @@ CommandLineSettings ParseCommandLine(Platform& platform, const std::vector<std::
 
 bool AsksForHelp(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
-        const std::string option = Option(argument);
-        if (option == "/?" || option == "-?" || option == "/h" || option == "-h" || argument == "--help") {
-            return true;
-        }
+        if (IsHelpOption(argument)) return true;
     }
     return false;
 }

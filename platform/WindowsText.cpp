@@ -15,6 +15,12 @@ unsigned char LowerCase1252(unsigned char c) {
     }
 }
 
+std::string FoldName(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) c = static_cast<char>(LowerCase1252(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 std::string CaseFoldedKey(const std::string& text) {
     std::string key;
     key.reserve(text.size());

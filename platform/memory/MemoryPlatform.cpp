@@ -14,23 +14,6 @@ struct MemoryPlatform::Node {
     std::map<std::string, std::unique_ptr<Node>> children;  // by folded name, so listed sorted
 };
 
-namespace {
-
-// Names are matched the way NTFS matches them: letter by letter, without regard to case.
-std::string FoldName(const std::string& name) {
-    std::string folded = name;
-    for (char& c : folded) c = static_cast<char>(LowerCase1252(static_cast<unsigned char>(c)));
-    return folded;
-}
-
-bool IsBelowOrSame(const std::string& path, const std::string& ancestor) {
-    return path == ancestor ||
-           (path.size() > ancestor.size() && path.compare(0, ancestor.size(), ancestor) == 0 &&
-            path[ancestor.size()] == '\\');
-}
-
-}  // namespace
-
 MemoryPlatform::MemoryPlatform() { AddDrive('C'); }
 
 MemoryPlatform::~MemoryPlatform() = default;
@@ -58,76 +41,6 @@ bool MemoryPlatform::SetCurrentFolder(const std::string& folder) {
 
 void MemoryPlatform::SetEnvironment(const std::string& name, const std::string& value) {
     environment_[FoldName(name)] = value;
-}
-
-void MemoryPlatform::FailOperation(int number, bool persistent, bool partway) {
-    operationCount_ = 0;
-    failingOperation_ = number;
-    failingPersistently_ = persistent;
-    failingPartway_ = partway;
-}
-
-void MemoryPlatform::FailPath(const std::string& path, unsigned operations) {
-    pathFaults_.push_back({FoldedFullPath(path), operations});
-}
-
-void MemoryPlatform::HoldOpenForWriting(const std::string& path) { held_.insert(FoldedFullPath(path)); }
-
-void MemoryPlatform::ReleaseHold(const std::string& path) { held_.erase(FoldedFullPath(path)); }
-
-void MemoryPlatform::RefuseFolder(const std::string& path) { refused_.insert(FoldedFullPath(path)); }
-
-void MemoryPlatform::ClearFaults() {
-    failingOperation_ = 0;
-    failingPersistently_ = false;
-    failingPartway_ = false;
-    pathFaults_.clear();
-    held_.clear();
-    readers_.clear();
-    moments_.clear();
-    unreadable_.clear();
-    refused_.clear();
-    pathLimit_ = 0;
-    lockRefusal_.clear();
-}
-
-std::string MemoryPlatform::FoldedFullPath(const std::string& path) {
-    std::string full = FoldName(FullPath(path));
-    if (full.size() > 1 && full.back() == '\\') full.pop_back();
-    return full;
-}
-
-bool MemoryPlatform::Faulted(unsigned operation, const std::string& path) {
-    return Faulted(operation, path, path);
-}
-
-bool MemoryPlatform::Faulted(unsigned operation, const std::string& path, const std::string& other) {
-    ++operationCount_;
-    partwayFault_ = false;
-    if (pathLimit_ > 0 && (FullPath(path).size() >= pathLimit_ || FullPath(other).size() >= pathLimit_)) return true;
-    if (failingOperation_ > 0 && (operationCount_ == failingOperation_ ||
-                                  (failingPersistently_ && operationCount_ > failingOperation_))) {
-        partwayFault_ = failingPartway_;
-        return true;
-    }
-    if (pathFaults_.empty()) return false;
-    std::string first = FoldedFullPath(path), second = FoldedFullPath(other);
-    for (const PathFault& fault : pathFaults_) {
-        if ((fault.operations & operation) &&
-            (IsBelowOrSame(first, fault.path) || IsBelowOrSame(second, fault.path))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool MemoryPlatform::Held(const std::string& path) {
-    if (held_.empty() && readers_.empty() && moments_.empty()) return false;
-    const std::string folded = FoldedFullPath(path);
-    auto moment = moments_.find(folded);
-    const bool heldForAMoment = moment != moments_.end();
-    if (heldForAMoment && --moment->second <= 0) moments_.erase(moment);
-    return held_.count(folded) > 0 || readers_.count(folded) > 0 || heldForAMoment;
 }
 
 MemoryPlatform::Node* MemoryPlatform::Find(const std::string& path) {
@@ -166,7 +79,7 @@ MemoryPlatform::Node* MemoryPlatform::FolderToWriteIn(const std::string& path, s
     auto existing = parent->children.find(FoldName(name));
     if (existing == parent->children.end()) return parent;
     const Node& file = *existing->second;
-    if (file.isFolder || (file.attributes & refused) || Held(path)) return nullptr;
+    if (file.isFolder || (file.attributes & refused) || faults_.Held(path)) return nullptr;
     name = file.name;
     return parent;
 }
@@ -198,7 +111,7 @@ bool MemoryPlatform::CreateFolderPath(const std::string& path) {
         walked += FoldName(name);
         auto child = node->children.find(FoldName(name));
         if (child == node->children.end()) {
-            if (refused_.count(walked) > 0 || !IsValidName(name)) return false;
+            if (faults_.RefusesFolder(walked) || !IsValidName(name)) return false;
             child = node->children.emplace(FoldName(name), NewFolder(name)).first;
         }
         node = child->second.get();
@@ -238,9 +151,9 @@ void MemoryPlatform::PutFileNode(Node& parent, const std::string& name, const st
 
 bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::string& target) {
     const bool faulted = Faulted(OpCopy, source, target);
-    if (faulted && !partwayFault_) return false;
+    if (faulted && !faults_.Partway()) return false;
     Node* from = Find(source);
-    if (from == nullptr || from->isFolder || from == Find(target) || Unreadable(source)) return false;
+    if (from == nullptr || from->isFolder || from == Find(target) || faults_.Unreadable(source)) return false;
     std::string name;
     // Windows refuses to copy over a hidden file as it does over a read-only one.
     Node* parent = FolderToWriteIn(target, name, ReadOnly | Hidden);
@@ -253,18 +166,18 @@ bool MemoryPlatform::CopyFileReplacing(const std::string& source, const std::str
 
 Access MemoryPlatform::ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || faults_.Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     // Denying writing to others fails while another program has the file open for writing.
-    if (node->isFolder || held_.count(FoldedFullPath(path)) > 0) return Access::Failed;
+    if (node->isFolder || faults_.HeldForWriting(path)) return Access::Failed;
     contents = node->contents;
     return Access::Done;
 }
 
 Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& contents) {
     contents.clear();
-    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || faults_.Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     if (node->isFolder) return Access::Failed;
@@ -274,7 +187,7 @@ Access MemoryPlatform::ReadSharingWrites(const std::string& path, std::string& c
 
 Access MemoryPlatform::FileSize(const std::string& path, unsigned long long& bytes) {
     bytes = 0;
-    if (Faulted(OpRead, path) || Unreachable(path) || Unreadable(path)) return Access::Failed;
+    if (Faulted(OpRead, path) || Unreachable(path) || faults_.Unreadable(path)) return Access::Failed;
     Node* node = Find(path);
     if (node == nullptr) return Access::Missing;
     if (node->isFolder) return Access::Failed;
@@ -282,17 +195,11 @@ Access MemoryPlatform::FileSize(const std::string& path, unsigned long long& byt
     return Access::Done;
 }
 
-bool MemoryPlatform::RefusesNewFiles(const std::string& folder) {
-    const std::string folded = FoldedFullPath(folder);
-    for (const PathFault& fault : pathFaults_) {
-        if ((fault.operations & OpWrite) && (fault.operations & OpCopy) && IsBelowOrSame(folded, fault.path)) return true;
-    }
-    return false;
-}
+bool MemoryPlatform::RefusesNewFiles(const std::string& folder) { return faults_.RefusesNewFiles(folder); }
 
 bool MemoryPlatform::WriteWholeFile(const std::string& path, const std::string& contents) {
     const bool faulted = Faulted(OpWrite, path);
-    if (faulted && !partwayFault_) return false;
+    if (faulted && !faults_.Partway()) return false;
     std::string name;
     // CREATE_ALWAYS refuses to overwrite a hidden or system file as well as a read-only one.
     Node* parent = FolderToWriteIn(path, name, ReadOnly | Hidden | System);
@@ -329,11 +236,11 @@ bool MemoryPlatform::SetAttributes(const std::string& path, unsigned attributes)
 
 bool MemoryPlatform::ReplaceFileWith(const std::string& replaced, const std::string& replacement) {
     const bool faulted = Faulted(OpReplace, replaced, replacement);
-    if (faulted && !partwayFault_) return false;  // ERROR_UNABLE_TO_REMOVE_REPLACED: nothing changed
+    if (faulted && !faults_.Partway()) return false;  // ERROR_UNABLE_TO_REMOVE_REPLACED: nothing changed
     Node* target = Find(replaced);
     Node* source = Find(replacement);
     if (target == nullptr || source == nullptr || target->isFolder || source->isFolder ||
-        target == source || (target->attributes & ReadOnly) || Held(replaced) || Held(replacement)) {
+        target == source || (target->attributes & ReadOnly) || faults_.Held(replaced) || faults_.Held(replacement)) {
         return false;
     }
     std::string name;
@@ -356,7 +263,7 @@ bool MemoryPlatform::MoveFileReplacing(const std::string& source, const std::str
     // A rename stays on its volume: MoveFileEx without MOVEFILE_COPY_ALLOWED does not copy.
     bool sameVolume = FoldName(SplitFullPath(FullPath(source)).root) ==
                       FoldName(SplitFullPath(FullPath(target)).root);
-    if (from == nullptr || to == nullptr || Held(source) || !sameVolume) return false;
+    if (from == nullptr || to == nullptr || faults_.Held(source) || !sameVolume) return false;
     auto moving = from->children.find(FoldName(sourceName));
     if (moving == from->children.end() || moving->second->isFolder) return false;
     std::unique_ptr<Node> node = std::move(moving->second);
@@ -375,7 +282,7 @@ bool MemoryPlatform::DeleteFileAt(const std::string& path) {
     if (parent == nullptr) return false;
     auto existing = parent->children.find(FoldName(name));
     if (existing == parent->children.end() || existing->second->isFolder ||
-        (existing->second->attributes & ReadOnly) || Held(path)) {
+        (existing->second->attributes & ReadOnly) || faults_.Held(path)) {
         return false;
     }
     parent->children.erase(existing);
@@ -385,7 +292,7 @@ bool MemoryPlatform::DeleteFileAt(const std::string& path) {
 bool MemoryPlatform::CanReplace(const std::string& path) {
     if (Faulted(OpProbe, path)) return false;
     Node* node = Find(path);
-    return node != nullptr && !node->isFolder && !Held(path);
+    return node != nullptr && !node->isFolder && !faults_.Held(path);
 }
 
 std::string MemoryPlatform::FullPath(const std::string& path) {
@@ -407,8 +314,8 @@ std::string MemoryPlatform::EnvironmentValue(const std::string& name) {
 }
 
 LockOutcome MemoryPlatform::TryLock(const std::string& name, std::string& reason) {
-    if (!lockRefusal_.empty()) {
-        reason = lockRefusal_;
+    if (!faults_.LockRefusal().empty()) {
+        reason = faults_.LockRefusal();
         return LockOutcome::Failed;
     }
     return locks_.insert(name).second ? LockOutcome::Taken : LockOutcome::Held;

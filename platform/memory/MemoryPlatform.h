@@ -10,24 +10,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/memory/MemoryFaults.h"
 
 namespace orl {
-
-// The file-system operations, as a mask for the faults made on a path.
-enum Operation : unsigned {
-    OpProbe = 0x1,
-    OpCreateFolder = 0x2,
-    OpList = 0x4,
-    OpCopy = 0x8,
-    OpRead = 0x10,
-    OpWrite = 0x20,
-    OpReplace = 0x40,
-    OpMove = 0x80,
-    OpDelete = 0x100,
-    OpFlush = 0x200,
-    OpAttributes = 0x400,
-    OpAll = 0x7FF,
-};
 
 class MemoryPlatform final : public Platform {
 public:
@@ -44,41 +29,43 @@ public:
     void SetRunnerIdentity(const std::string& identity) { runner_ = identity; }
 
     // Faults. Operations are counted from 1 over the file-system calls only (Probe to DeleteFileAt).
-    int OperationCount() const { return operationCount_; }
-    void ResetOperationCount() { operationCount_ = 0; }
+    int OperationCount() const { return faults_.OperationCount(); }
+    void ResetOperationCount() { faults_.ResetOperationCount(); }
     // Operation `number`, counted from now, fails; with `persistent`, every operation after it too.
     // With `partway`, a failing operation does part of its work first, as on a real disk: a copy
     // or write leaves its target cut (a full disk), a replace takes the replaced file away and
     // leaves the replacement under its own name (ERROR_UNABLE_TO_MOVE_REPLACEMENT).
-    void FailOperation(int number, bool persistent, bool partway = false);
+    void FailOperation(int number, bool persistent, bool partway = false) {
+        faults_.FailOperation(number, persistent, partway);
+    }
     // Operations of the kinds in `operations` fail on `path` and on everything below it. Where they
     // include both writing and copying, the folder refuses new files, as a read-only share does.
-    void FailPath(const std::string& path, unsigned operations = OpAll);
+    void FailPath(const std::string& path, unsigned operations = OpAll) { faults_.FailPath(path, operations); }
     // The share or drive cannot be reached: it may hold anything, but nothing can be seen or done.
     void TakeOffline(const std::string& root) { FailPath(root, OpAll); }
     // Another program holds the file open for writing (sharing reading and writing).
-    void HoldOpenForWriting(const std::string& path);
+    void HoldOpenForWriting(const std::string& path) { faults_.HoldOpenForWriting(path); }
     // Another program (a virus scanner, an indexer) holds the file open for reading, sharing
     // reading only: it can be read, not written, replaced or deleted.
-    void HoldOpenForReading(const std::string& path) { readers_.insert(FoldedFullPath(path)); }
+    void HoldOpenForReading(const std::string& path) { faults_.HoldOpenForReading(path); }
     // A sync client holds the file open for writing, sharing writing and deleting but not
     // reading: it cannot be read or copied, but can be replaced or deleted.
-    void HoldDenyingReads(const std::string& path) { unreadable_.insert(FoldedFullPath(path)); }
+    void HoldDenyingReads(const std::string& path) { faults_.HoldDenyingReads(path); }
     // Another run holds the file for a moment, as one does that has just put the same file on a
     // server: the next `refusals` operations that would replace, move or delete it are refused,
     // then it lets go.
-    void HoldForAMoment(const std::string& path, int refusals) { moments_[FoldedFullPath(path)] = refusals; }
+    void HoldForAMoment(const std::string& path, int refusals) { faults_.HoldForAMoment(path, refusals); }
     // Full paths of this many characters or more cannot be used, as with the ANSI calls.
-    void SetPathLimit(size_t limit) { pathLimit_ = limit; }
-    void ReleaseHold(const std::string& path);
+    void SetPathLimit(size_t limit) { faults_.SetPathLimit(limit); }
+    void ReleaseHold(const std::string& path) { faults_.ReleaseHold(path); }
     // Creating this folder fails, and so does creating anything below it.
-    void RefuseFolder(const std::string& path);
-    void ClearFaults();
+    void RefuseFolder(const std::string& path) { faults_.RefuseFolder(path); }
+    void ClearFaults() { faults_.Clear(); }
     // Another run holds the lock of that name.
     void HoldLock(const std::string& name) { locks_.insert(name); }
     // Every lock is refused for this reason, as the system refuses a name taken by another kind
     // of object.
-    void RefuseLocks(const std::string& reason) { lockRefusal_ = reason; }
+    void RefuseLocks(const std::string& reason) { faults_.RefuseLocks(reason); }
     // Files moved or put in place by a replace before what was written into them was flushed:
     // after a power cut they could come back empty.
     int UnflushedMoves() const { return unflushedMoves_; }
@@ -114,45 +101,28 @@ public:
 
 private:
     struct Node;
-    struct PathFault {
-        std::string path;  // full, letters folded
-        unsigned operations;
-    };
 
     static std::unique_ptr<Node> NewFolder(const std::string& name);
-    bool Faulted(unsigned operation, const std::string& path);
-    bool Faulted(unsigned operation, const std::string& path, const std::string& other);
+    bool Faulted(unsigned operation, const std::string& path) { return faults_.Faulted(operation, path, path); }
+    bool Faulted(unsigned operation, const std::string& path, const std::string& other) {
+        return faults_.Faulted(operation, path, other);
+    }
     Node* Find(const std::string& path);
     void PutFileNode(Node& parent, const std::string& name, const std::string& contents, unsigned attributes,
                      bool flushed);
     Node* FindParent(const std::string& path, std::string& name);
     Node* FolderToWriteIn(const std::string& path, std::string& name, unsigned refused);
-    bool Held(const std::string& path);
-    bool Unreadable(const std::string& path) { return !unreadable_.empty() && unreadable_.count(FoldedFullPath(path)) > 0; }
     // A drive or share that is not there: like an unmapped network drive, out of reach.
     bool Unreachable(const std::string& path);
-    std::string FoldedFullPath(const std::string& path);
 
     std::map<std::string, std::unique_ptr<Node>> roots_;  // by folded root text
     std::string currentFolder_ = "C:\\";
     LocalTime clock_{2026, 3, 7, 14, 5, 9, 42};
     std::map<std::string, std::string> environment_;  // by folded name
-    int operationCount_ = 0;
-    int failingOperation_ = 0;
-    bool failingPersistently_ = false;
-    bool failingPartway_ = false;
-    bool partwayFault_ = false;  // the operation that just failed did part of its work
     int unflushedMoves_ = 0;
     std::string runner_ = "WORKSTATION\\kim";
     std::set<std::string> locks_;
-    std::string lockRefusal_;
-    std::vector<PathFault> pathFaults_;
-    std::set<std::string> held_;     // folded full paths
-    std::set<std::string> readers_;  // folded full paths
-    std::set<std::string> unreadable_;    // folded full paths
-    std::map<std::string, int> moments_;  // folded full paths, refusals still to come
-    size_t pathLimit_ = 0;           // none
-    std::set<std::string> refused_;  // folded full paths
+    MemoryFaults faults_{currentFolder_};  // declared after the current folder, which it reads
 };
 
 }  // namespace orl
