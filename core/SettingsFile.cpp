@@ -144,8 +144,8 @@ std::string SettingsFile::Text() const {
 
 void SettingsFile::Save() {
     // The same line runs at every login: a file that would get the bytes it has keeps them, and
-    // its time stamp, and costs the file server nothing.
-    if (onDisk_ && *onDisk_ == Text()) return;
+    // its time stamp, and costs the file server one question: whether it is still there.
+    if (onDisk_ && *onDisk_ == Text() && platform_.Probe(path_) == PathKind::File) return;
     // The new text goes to a temporary beside the old file and is flushed there; only then is it
     // put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.

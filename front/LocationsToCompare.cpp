@@ -14,8 +14,13 @@ std::vector<std::string> LocationsToCompare(Platform& platform, const std::strin
 }
 
 int CompareLocations(Platform& platform, const std::vector<std::string>& locations) {
-    const std::string first = NormalisedFolder(platform.FullPath(locations[0]));
-    if (!first.empty() && first == NormalisedFolder(platform.FullPath(locations[1]))) return kNeitherHoldsMore;
+    // Each folder is taken as the configuration takes it, with its backslash added: "h:" is the
+    // root of H:, not the folder that H: is in now.
+    const auto folder = [&](const std::string& location) {
+        return NormalisedFolder(platform.FullPath(NormalisedFolder(location)));
+    };
+    const std::string first = folder(locations[0]);
+    if (!first.empty() && first == folder(locations[1])) return kNeitherHoldsMore;
     return CompareDataSets(platform, locations);
 }
 

@@ -49,7 +49,13 @@ std::vector<ControlEvent> TMainConfigForm::Events() {
 void TMainConfigForm::FormShow() {
     const std::string installFolder = DefaultInstallFolder(platform_);
     view_.SetText("txtInstallFolder", installFolder);
-    ReadLocked(installFolder, [&](Platform& disk) { LoadState(disk, installFolder); });
+    ReadState(installFolder);
+}
+
+void TMainConfigForm::ReadState(const std::string& installFolder) {
+    // An error ends the reading where it stands; the window shows it, with the lock let go (the
+    // box waits for a person), and what it did read.
+    RunHandler(view_, [&] { ReadLocked(installFolder, [&](Platform& disk) { LoadState(disk, installFolder); }); });
     RefreshStatus();
 }
 
@@ -58,19 +64,16 @@ void TMainConfigForm::LoadState(Platform& disk, const std::string& installFolder
     CurrentRedirect = NewRedirect = StoredServerPath = std::string();
     view_.SetText("txtServerFolder", std::string());
     CheckAdminLevel(view_, "rbNoAdmin");
-    // An error ends the reading where it stands; the window shows it and what it did read.
-    RunHandler(view_, [&] {
-        CurrentRedirect = ReadRedirect(disk, installFolder);
-        NewRedirect = CurrentRedirect;
-        redirectRead_ = true;
-        const SettingsFile settings = OpenSettings(disk, installFolder);
-        view_.SetText("txtServerFolder", ReadFolderKey(disk, settings, "Server", "ServerPath"));
-        const int level = settings.ReadInteger("Server", "ServerAdmin", 0);
-        if (level == 2) CheckAdminLevel(view_, "rbAdminUser");
-        if (level == 1) CheckAdminLevel(view_, "rbAdminOnly");
-        StoredServerPath = settings.ReadText("Server", "ServerPath", std::string());
-        settingsRead_ = true;
-    });
+    CurrentRedirect = ReadRedirect(disk, installFolder);
+    NewRedirect = CurrentRedirect;
+    redirectRead_ = true;
+    const SettingsFile settings = OpenSettings(disk, installFolder);
+    view_.SetText("txtServerFolder", ReadFolderKey(disk, settings, "Server", "ServerPath"));
+    const int level = settings.ReadInteger("Server", "ServerAdmin", 0);
+    if (level == 2) CheckAdminLevel(view_, "rbAdminUser");
+    if (level == 1) CheckAdminLevel(view_, "rbAdminOnly");
+    StoredServerPath = settings.ReadText("Server", "ServerPath", std::string());
+    settingsRead_ = true;
 }
 
 void TMainConfigForm::ReadLocked(const std::string& installFolder, const std::function<void(Platform&)>& read) {
@@ -168,6 +171,12 @@ bool TMainConfigForm::AskTransfer(int comparison, bool& transferData) {
 }
 
 void TMainConfigForm::btnOKClick() {
+    // A state that could not be read is not configured from: it is read again and shown, and the
+    // next press configures.
+    if (!redirectRead_ || !settingsRead_) {
+        ReadState(AddBackslash(TrimControl(view_.Text("txtInstallFolder"))));
+        return;
+    }
     std::string successReport, failureReport;
     if (!AskAndConfigure(successReport, failureReport)) return;
     outcome_.ShowOutcome(failureReport, successReport);
@@ -182,13 +191,6 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
     // One configuration at a time per installation, a login script's included: held from the
     // first question to the end of the work, and let go before the outcome waits for a person.
     const InstallationLock lock(platform_, TrimControl(installFolder));
-    // A state that could not be read is not configured from: it is read again and shown, and the
-    // next press configures.
-    if (!redirectRead_ || !settingsRead_) {
-        LoadState(platform_, AddBackslash(TrimControl(installFolder)));
-        RefreshStatus();
-        return false;
-    }
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {

@@ -39,7 +39,10 @@ public:
     std::string StoredServerPath;
 
 private:
-    // Reads the redirection and the effective settings of the installation into the window.
+    // Reads the installation's state under its lock, as far as it can be read, and shows it.
+    void ReadState(const std::string& installFolder);
+    // Reads the redirection and the effective settings of the installation into the window; an
+    // error leaves what was read before it.
     void LoadState(Platform& disk, const std::string& installFolder);
     // Runs `read` on the installation under its lock, so that a save left half done, which a read
     // puts in place, is put there by this run alone. Where the lock cannot be had, says why in
@@ -48,7 +51,7 @@ private:
     // Recomputes every status line and enabled state from the window's state.
     void RefreshStatus();
     // The questions and the configuration, under the installation's lock; false when the user
-    // stops, or when the window's state had to be read first.
+    // stops.
     bool AskAndConfigure(std::string& successReport, std::string& failureReport);
     // The data-location question for the comparison's result; false when the user stops.
     bool AskTransfer(int comparison, bool& transferData);

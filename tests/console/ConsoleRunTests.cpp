@@ -67,6 +67,10 @@ TEST_F(ConsoleRunTest, TheComparisonDecidesWhetherTheCurrentDataReplaceTheNew) {
     memory().DeleteFileAt("H:\\TimeData\\orl.inf");
     EXPECT_EQ(Run({"/vC:\\TimeSheet", "/rH:\\TimeData"}), kExitSuccess);
     EXPECT_EQ(Read("H:\\TimeData\\Data\\2024-01.txt"), "a\r\n");
+    Reset();  // "H:" is the root of H:, not the redirection folder that H: is in now: they are compared
+    LayOut("C:\\TimeSheet\\", "[Setup]\r\nRedirect=H:\\TimeData\r\n", ""), LayOut("H:\\TimeData\\", "", "a\r\nb\r\n"), LayOut("H:\\", "", "a\r\n");
+    EXPECT_TRUE(memory().SetCurrentFolder("H:\\TimeData") && Run({"/vC:\\TimeSheet", "/rH:"}) == kExitSuccess);
+    EXPECT_EQ(Read("H:\\Data\\2024-01.txt"), "a\r\nb\r\n");
 }
 
 TEST_F(ConsoleRunTest, RemovingARedirectionComparesTheRedirectionFolderFirst) {

@@ -114,6 +114,8 @@ TEST_F(SettingsFileTest, AMissingFileHasNoSectionsAndSavingCreatesIt) {
     SettingsFile fresh(platform, ini);
     fresh.WriteText("Server", "ServerPath", "s:\\workgroup");
     fresh.Save();
+    ASSERT_TRUE(platform.DeleteFileAt(ini));  // gone since it was saved: the same text is written again
+    fresh.Save();
     EXPECT_EQ(Read("orl.ini"), "[Server]\r\nServerPath=s:\\workgroup\r\n\r\n");
 }
 

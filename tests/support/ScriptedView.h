@@ -61,7 +61,8 @@ public:
         while (!done) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     void Wake() override {}
-    void ShowError(const std::string& message) override { errors.push_back(message); }
+    void ShowError(const std::string& message) override { errors.push_back(message), whileError ? whileError() : void(); }
+    std::function<void()> whileError;  // what another program does while an error box waits
 
     struct Question {
         BoxKind kind;

@@ -139,6 +139,7 @@ TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState
 
     // The redirection's share offline: "Configure" reads what could not be read, and stops.
     disk.TakeOffline("H:\\");
+    view.whileError = [this] { const InstallationLock script(disk, kInstall); };  // a login script
     Form().FormShow();
     EXPECT_EQ(view.texts["lblRedirect"], "Redirection to \"h:\\mine\\\" cannot be reached.");
     EXPECT_EQ(view.texts["lblWorkgroup"], "The workgroup server location cannot be read.");
