@@ -71,7 +71,14 @@ void WriteRedirection(ConfigureRun& run) {
     const SettingsFile current = RemoveRedirect(run.platform, run.currentLocation);
     run.newSettings.emplace(run.newLocation == run.currentLocation ? current
                                                                    : RemoveRedirect(run.platform, run.newLocation));
-    if (!run.newRedirect.empty()) WriteRedirect(run.platform, run.install, run.newLocation);
+    if (run.newRedirect.empty()) return;
+    WriteRedirect(run.platform, run.install, run.newLocation);
+    // A redirection that names the installation folder by another spelling has just written its
+    // key into the very file kept: that one is read again.
+    Platform& platform = run.platform;
+    if (platform.CompareNoCase(platform.FullPath(run.newLocation), platform.FullPath(run.install)) == 0) {
+        run.newSettings.reset();
+    }
 }
 
 void CopySharedDataFiles(ConfigureRun& run) {

@@ -33,9 +33,12 @@ beside=$(mktemp)
 trap 'rm -f "$beside"' EXIT
 (
     result=0
-    { cmake --build --preset native && ctest --preset native; } || result=1
+    # At a lower priority and two jobs at most: the Wine tiers' waits (a program starting, a
+    # second run meeting the first) must not stretch under their load.
+    { nice -n 10 cmake --build --preset native --parallel 2 && nice -n 10 ctest --preset native; } || result=1
     if [ $built_only = windows-x64 ]; then
-        cmake --build --preset windows-x64 --target orlconfig orlconfigc orl_platform_memory || result=1
+        nice -n 10 cmake --build --preset windows-x64 --parallel 2 --target orlconfig orlconfigc orl_platform_memory ||
+            result=1
     fi
     exit $result
 ) >"$beside" 2>&1 &

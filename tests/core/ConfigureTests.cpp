@@ -102,6 +102,9 @@ TEST_F(ConfigureTest, ValidationFailsInItsOrderAndChangesOnlyTheNetworkDataFolde
     EXPECT_EQ(ReadAt(install + "orl.ini"), "[Setup]\r\nLanguage=en\r\n");
     EXPECT_EQ(platform.Probe(h + "TimeData\\orl.ini"), PathKind::Missing);
     EXPECT_EQ(platform.Probe(s + "Workgroup\\orl.ini"), PathKind::Missing);
+    // The installation folder by another spelling passes; the redirection written is not lost.
+    Outcome same = Run(install, s + "Workgroup", "", install + ".", false, true, false, true, false);
+    EXPECT_NE(ReadAt(install + "orl.ini").find("\r\nRedirect="), std::string::npos) << same.failure;
 }
 
 TEST_F(ConfigureTest, RemovingARedirectionBringsTheDataHomeAfterABackup) {
