@@ -142,7 +142,7 @@ std::string InBackup(const std::string& path, const std::string& location) {
 // once the disk works again.
 void CheckFiles(MemoryPlatform& memory, const Scenario& scenario, const Before& before, bool transient) {
     for (const auto& [path, text] : before.files) {
-        if (LastPathComponent(path) == "orl.ini") SettingsFile reread(memory, path);  // takes up a lost save
+        if (LastPathComponent(path) == "orl.ini") RecoverInterruptedSave(memory, path);
     }
     const std::map<std::string, std::string> after = DiskState(memory);
     const std::string server = NormalisedFolder(scenario.server);

@@ -55,7 +55,7 @@ TEST(SettingsSave, EveryFaultLeavesEitherTheOldOrTheNewFileWhole) {
                 memory.FailOperation(failing, persistent, partway);
                 const std::string raised = RaisedText([&] { settings.Save(); });
                 memory.ClearFaults();
-                SettingsFile reread(memory, path);  // takes up a save left under its temporary name
+                RecoverInterruptedSave(memory, path);
                 const std::string now = FileText(memory, path);
                 if (raised == "no error raised") {
                     EXPECT_EQ(now, saved);
