@@ -11,10 +11,6 @@ namespace orl {
 
 namespace {
 
-bool SameFolder(Platform& platform, const std::string& folder, const std::string& fullPath) {
-    return platform.CompareNoCase(platform.FullPath(folder), fullPath) == 0;
-}
-
 // Copies one folder level; `excludedTarget` is the full path of the whole copy's target, which
 // is not copied into itself when it lies inside the source.
 bool CopyTree(Platform& platform, const std::string& source, const std::string& target,
@@ -25,7 +21,7 @@ bool CopyTree(Platform& platform, const std::string& source, const std::string& 
     for (const FolderEntry& entry : entries) {
         if (!entry.isFolder) continue;
         if (!excludedPrefix.empty() && IsBackupFolderName(excludedPrefix, entry.name)) continue;
-        if (SameFolder(platform, source + entry.name + "\\", excludedTarget)) continue;
+        if (IsFolderAt(platform, source + entry.name + "\\", excludedTarget)) continue;
         if (!CopyTree(platform, source + entry.name + "\\", target + entry.name + "\\", excludedPrefix,
                       excludedTarget)) {
             return false;
@@ -48,7 +44,7 @@ bool CopyFolderTree(Platform& platform, const std::string& source, const std::st
     if (target.empty()) return true;
     const std::string from = AddBackslash(source), to = AddBackslash(target);
     const std::string fullTarget = platform.FullPath(to);
-    if (SameFolder(platform, from, fullTarget)) return true;  // everything is where it should be
+    if (IsFolderAt(platform, from, fullTarget)) return true;  // everything is where it should be
     return CopyTree(platform, from, to, excludedPrefix, fullTarget);
 }
 

@@ -75,10 +75,7 @@ void WriteRedirection(ConfigureRun& run) {
     WriteRedirect(run.platform, run.install, run.newLocation);
     // A redirection that names the installation folder by another spelling has just written its
     // key into the very file kept: that one is read again.
-    Platform& platform = run.platform;
-    if (platform.CompareNoCase(platform.FullPath(run.newLocation), platform.FullPath(run.install)) == 0) {
-        run.newSettings.reset();
-    }
+    if (IsFolderAt(run.platform, run.newLocation, run.platform.FullPath(run.install))) run.newSettings.reset();
 }
 
 void CopySharedDataFiles(ConfigureRun& run) {

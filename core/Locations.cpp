@@ -72,6 +72,10 @@ bool EnsureDataFolder(Platform& platform, const std::string& folder) {
 
 std::string NormalisedFolder(const std::string& folder) { return LowerAZ(AddBackslash(folder)); }
 
+bool IsFolderAt(Platform& platform, const std::string& folder, const std::string& fullPath) {
+    return platform.CompareNoCase(platform.FullPath(folder), fullPath) == 0;
+}
+
 bool CopyFileTo(Platform& platform, const std::string& source, const std::string& target) {
     std::string folder = FolderOfFile(target);
     if (!folder.empty() && platform.Probe(folder) != PathKind::Folder) platform.CreateFolderPath(folder);

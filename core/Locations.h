@@ -31,6 +31,9 @@ std::string DefaultInstallFolder(Platform& platform);
 // The folder's data folder exists or has been created, with every missing folder above it.
 // True at once for an empty folder; never raises.
 bool EnsureDataFolder(Platform& platform, const std::string& folder);
+// The folder, in any spelling, is the one whose full path is given: compared as Windows matches
+// names, without regard to case.
+bool IsFolderAt(Platform& platform, const std::string& folder, const std::string& fullPath);
 // Copies one file whole, replacing an existing target, after creating the target's folder if missing.
 bool CopyFileTo(Platform& platform, const std::string& source, const std::string& target);
 

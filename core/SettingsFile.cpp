@@ -20,8 +20,10 @@ SettingsFile::SettingsFile(Platform& platform, std::string path)
     std::string text;
     Access read = platform_.ReadWholeFile(path_, text);
     if (read == Access::Failed) throw PlatformError("Cannot open file " + path_);
-    if (read == Access::Done || (TakeUpInterruptedSave(text) && platform_.Probe(path_) == PathKind::File)) {
+    if (read == Access::Done) {
         onDisk_ = text;
+    } else {
+        TakeUpInterruptedSave(text);
     }
     Parse(text);
 }
@@ -42,7 +44,8 @@ bool SettingsFile::TakeUpInterruptedSave(std::string& text) {
         text.clear();
         return false;
     }
-    MoveIntoPlace(platform_, temporary, path_);  // when it cannot go into place now, the next read tries again
+    // When it cannot go into place now, the next read tries again.
+    if (MoveIntoPlace(platform_, temporary, path_)) onDisk_ = text;
     return true;
 }
 

@@ -53,8 +53,8 @@ private:
     };
 
     void Parse(const std::string& text);
-    // The text of a whole save that lost the old file, put in its place where it can be; false
-    // when there is none. A temporary that cannot be read raises "Cannot open file <temporary>".
+    // The text of a whole save that lost the old file, put in its place where it can be (and then
+    // recorded as the file's bytes); false when there is none. A temporary that cannot be read raises "Cannot open file <temporary>".
     bool TakeUpInterruptedSave(std::string& text);
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);

@@ -15,7 +15,9 @@ std::vector<std::string> LocationsToCompare(Platform& platform, const std::strin
 
 int CompareLocations(Platform& platform, const std::vector<std::string>& locations) {
     // Each folder is taken as the configuration takes it, with its backslash added: "h:" is the
-    // root of H:, not the folder that H: is in now.
+    // root of H:, not the folder that H: is in now. Only the same letters, A-Z in either case,
+    // make the same folder here: a locale comparison may find two folders' names equal
+    // ("Straße", "Strasse"), and taking them for one would skip a comparison that decides.
     const auto folder = [&](const std::string& location) {
         return NormalisedFolder(platform.FullPath(NormalisedFolder(location)));
     };

@@ -9,6 +9,7 @@
 
 #include "platform/ForwardingPlatform.h"
 #include "platform/WindowsPath.h"
+#include "platform/WindowsText.h"
 
 namespace orl {
 
@@ -70,7 +71,7 @@ public:
 
 private:
     static std::string LowerRoot(std::string root) {
-        for (char& c : root) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        root = FoldName(root);
         while (root.size() > 2 && root.back() == '\\') root.pop_back();
         return root;
     }

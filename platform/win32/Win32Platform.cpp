@@ -24,6 +24,9 @@ bool MeansNothingThere(unsigned long error, bool networkDrive) {
 
 namespace {
 
+// Others may go on reading, writing, renaming and deleting: a handle that shuts no one out.
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 // Closes a Win32 handle when the scope ends, whatever way it ends.
 class HandleCloser {
 public:
@@ -143,13 +146,18 @@ bool Win32Platform::CopyFileReplacing(const std::string& source, const std::stri
 
 namespace {
 
+Access OpenForReading(const std::string& path, DWORD sharing, HANDLE& file) {
+    file = CreateFileA(Reachable(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+    if (file != INVALID_HANDLE_VALUE) return Access::Done;
+    return IsNothingThere(GetLastError(), path) ? Access::Missing : Access::Failed;
+}
+
 Access ReadWhole(const std::string& path, DWORD sharing, std::string& contents) {
     contents.clear();
-    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return IsNothingThere(GetLastError(), path) ? Access::Missing : Access::Failed;
-    }
+    HANDLE file;
+    const Access opened = OpenForReading(path, sharing, file);
+    if (opened != Access::Done) return opened;
     HandleCloser closer(file);
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF) return Access::Failed;
@@ -171,14 +179,14 @@ Access Win32Platform::ReadWholeFile(const std::string& path, std::string& conten
 }
 
 Access Win32Platform::ReadSharingWrites(const std::string& path, std::string& contents) {
-    return ReadWhole(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, contents);
+    return ReadWhole(path, kShareAll, contents);
 }
 
 Access Win32Platform::FileSize(const std::string& path, unsigned long long& bytes) {
     bytes = 0;
-    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return IsNothingThere(GetLastError(), path) ? Access::Missing : Access::Failed;
+    HANDLE file;
+    const Access opened = OpenForReading(path, kShareAll, file);
+    if (opened != Access::Done) return opened;
     HandleCloser closer(file);
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size)) return Access::Failed;
@@ -189,7 +197,7 @@ Access Win32Platform::FileSize(const std::string& path, unsigned long long& byte
 bool Win32Platform::RefusesNewFiles(const std::string& folder) {
     // Access denied (or a write-protected medium) is the refusal; any other failure, a missing
     // folder or a network error, answers nothing.
-    HANDLE opened = CreateFileA(Reachable(folder).c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE opened = CreateFileA(Reachable(folder).c_str(), FILE_ADD_FILE, kShareAll,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
@@ -215,7 +223,7 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& c
 
 bool Win32Platform::FlushFile(const std::string& path) {
     // Shared every way: a virus scanner may already be reading the fresh file.
-    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileA(Reachable(path).c_str(), GENERIC_WRITE, kShareAll,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     HandleCloser closer(file);
@@ -249,7 +257,7 @@ bool Win32Platform::DeleteFileAt(const std::string& path) {
 bool Win32Platform::CanReplace(const std::string& path) {
     // A rename over the file needs it opened for deletion; another program that holds it without
     // sharing deletion (a virus scanner, an indexer) makes that fail, and so this open.
-    HANDLE file = CreateFileA(Reachable(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileA(Reachable(path).c_str(), DELETE, kShareAll,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
