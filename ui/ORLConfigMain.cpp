@@ -29,6 +29,9 @@ const char kDataAtBoth[] =
     "The selected data file location has existing Orlagen data files\r\n"
     "The utility will back up these files and copy current files to the new location\r\n"
     "Continue?";
+const char kChangedMeanwhile[] =
+    "Another configuration has changed this installation since the window read it.\r\n"
+    "The window now shows it as it is: check the settings and click \"Configure\" again.";
 
 }  // namespace
 
@@ -191,6 +194,7 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
     // One configuration at a time per installation, a login script's included: held from the
     // first question to the end of the work, and let go before the outcome waits for a person.
     const InstallationLock lock(platform_, TrimControl(installFolder));
+    CheckStillInForce(AddBackslash(TrimControl(installFolder)));
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {
@@ -217,7 +221,25 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
                    TrimControl(NewRedirect), copySharedData, transferData, false, userAdmin, adminOnly, successReport,
                    true, true, failureReport);
     });
+    // A failed configuration may have got as far as the redirection: the next press starts from
+    // where this one left the data.
+    if (!failureReport.empty()) ReadRedirectAgain(AddBackslash(TrimControl(installFolder)));
     return true;
+}
+
+void TMainConfigForm::CheckStillInForce(const std::string& installFolder) {
+    if (ReadRedirect(platform_, installFolder) == CurrentRedirect) return;
+    LoadState(platform_, installFolder);
+    RefreshStatus();
+    throw PlatformError(kChangedMeanwhile);
+}
+
+void TMainConfigForm::ReadRedirectAgain(const std::string& installFolder) {
+    try {
+        CurrentRedirect = ReadRedirect(platform_, installFolder);
+    } catch (const PlatformError&) {
+        redirectRead_ = false;  // read again, with the rest, at the next press
+    }
 }
 
 }  // namespace orl

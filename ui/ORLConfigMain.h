@@ -53,6 +53,11 @@ private:
     // The questions and the configuration, under the installation's lock; false when the user
     // stops.
     bool AskAndConfigure(std::string& successReport, std::string& failureReport);
+    // Where the data is may have changed since the window read it: another run (a login script)
+    // held the lock then, or ran while the window stood open. The window never configures from
+    // a place the data has left: it shows the installation as it is now and says so.
+    void CheckStillInForce(const std::string& installFolder);
+    void ReadRedirectAgain(const std::string& installFolder);
     // The data-location question for the comparison's result; false when the user stops.
     bool AskTransfer(int comparison, bool& transferData);
 

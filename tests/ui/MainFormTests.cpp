@@ -51,6 +51,7 @@ protected:
                             std::to_string(transfer) + std::to_string(keepRights) + std::to_string(userAdmin) +
                             std::to_string(adminOnly) + "|" + success + "|" + std::to_string(reportServer) +
                             std::to_string(reportRights) + "|" + failure);
+            if (whileConfiguring) whileConfiguring();
             if (failWith.empty())
                 success = "done";
             else
@@ -75,6 +76,7 @@ protected:
     std::unique_ptr<TMainConfigForm> form;
     std::vector<std::string> calls;
     std::string failWith;
+    std::function<void()> whileConfiguring;  // what the configuration does to the disk
 };
 
 TEST_F(MainFormTest, ShowingLoadsTheEffectiveSettingsAndRefreshDerivesEveryState) {
@@ -231,7 +233,25 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
         RunHandler(view, [this] { form->btnOKClick(); });
         EXPECT_EQ(view.errors.back().rfind("Another configuration of ", 0), 0u) << view.errors.back();
         EXPECT_EQ(calls.size(), 1u);
+        WriteRedirect(disk, kInstall, "H:\\Moved\\");  // and moves the data elsewhere
     }
+    // Never configured from where the data was: the window shows where it is now, and the next
+    // press configures from there. A failure after the redirection was written leaves the window
+    // knowing where the data went.
+    disk.ReleaseHold("H:\\New\\Data\\2024-01.txt");
+    RunHandler(view, [this] { form->btnOKClick(); });
+    EXPECT_EQ(view.errors.back().rfind("Another configuration has changed this installation", 0), 0u);
+    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(form->NewRedirect, "H:\\Moved\\");
+    form->NewRedirect = "H:\\New\\";
+    whileConfiguring = [this] { WriteRedirect(disk, kInstall, "H:\\New\\"); };
+    view.answers = {BoxAnswer::Yes};
+    form->btnOKClick();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_NE(calls.back().find("|H:\\Moved\\|H:\\New\\|"), std::string::npos) << calls.back();
+    RunHandler(view, [this] { form->btnOKClick(); });
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_NE(calls.back().find("|H:\\New\\|H:\\New\\|"), std::string::npos) << calls.back();
     RunHandler(view, [] { throw PlatformError("Ends in a stop."); });
     EXPECT_EQ(view.errors.back(), "Ends in a stop.");
     RunHandler(view, [] { throw std::bad_alloc(); });
