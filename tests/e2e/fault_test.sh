@@ -312,12 +312,18 @@ server_storm)
 two_runs)
     # A second run on an installation that is being configured ends at once and changes nothing.
     lay_out "$install" 2000 2000
-    lay_out_periods "$install" 250
+    lay_out_periods "$install" 1000
     mkdir -p "$E2E_H/TimeData"
     (set +e; ORL_COMMAND_LINE='orlconfigc.exe /v"C:\TimeSheet" /r"H:\TimeData"' \
         "$WINE_RUN" "$E2E_BIN/orl_exact_launch.exe" </dev/null >"$E2E_OUT.first" 2>&1; echo $? >"$E2E_OUT.first.status") &
-    for _ in $(seq 300); do [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] && break; sleep 0.1; done
+    for _ in $(seq 3000); do [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] && break; sleep 0.01; done
+    # Copying, so holding the lock: the first run is stopped there until the second has ended,
+    # however fast either of them runs.
+    first=$(for pid in $(pgrep -f '^orlconfigc.exe /vC:.TimeSheet /rH:'); do
+        tr '\0' '\n' <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$E2E_PREFIX" && echo "$pid"; done || true)
+    [ -n "$first" ] && kill -STOP $first || fail "the first run was not found copying"
     e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /s"S:\Other" /d'
+    kill -CONT $first
     wait
     [ "$(cat "$E2E_OUT.first.status")" = 0 ] || fail "the first run: $(cat "$E2E_OUT.first")"
     [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] || fail "the first run copied nothing"
