@@ -12,6 +12,7 @@ set(ORL_WHATIF_PLATFORM_SOURCES
 set(ORL_WIN32_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/platform/WindowsPath.cpp
   ${CMAKE_SOURCE_DIR}/platform/win32/LongPaths.cpp
+  ${CMAKE_SOURCE_DIR}/platform/win32/Win32Errors.cpp
   ${CMAKE_SOURCE_DIR}/platform/win32/Win32Platform.cpp)
 set(ORL_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/core/Backup.cpp

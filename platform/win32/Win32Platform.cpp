@@ -3,24 +3,9 @@
 #include <windows.h>
 
 #include "platform/win32/LongPaths.h"
+#include "platform/win32/Win32Errors.h"
 
 namespace orl {
-
-bool MeansNothingThere(unsigned long error, bool networkDrive) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_INVALID_NAME:
-        case ERROR_BAD_PATHNAME:
-        case ERROR_DIRECTORY:
-            return true;
-        case ERROR_NOT_READY:
-            return !networkDrive;
-        default:  // among them every network error: the share may be there, only out of reach
-            return false;
-    }
-}
 
 namespace {
 
@@ -38,35 +23,6 @@ public:
 private:
     HANDLE handle_;
 };
-
-bool IsOnNetworkDrive(const std::string& path) {
-    std::string root = path.substr(0, 3);
-    if (path.compare(0, 2, "\\\\") == 0) return true;
-    return root.size() == 3 && root[1] == ':' && GetDriveTypeA(root.c_str()) == DRIVE_REMOTE;
-}
-
-// A drive letter that names no drive at all is one whose network drive is not mapped yet, as at
-// the start of a login script: what it holds is out of reach, not absent.
-bool IsUnmappedDrive(const std::string& path) {
-    const std::string root = path.substr(0, 3);
-    return root.size() == 3 && root[1] == ':' && root[2] == '\\' && GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR;
-}
-
-bool IsNothingThere(DWORD error, const std::string& path) {
-    return MeansNothingThere(error, error == ERROR_NOT_READY && IsOnNetworkDrive(path)) && !IsUnmappedDrive(path);
-}
-
-// The system's text for an error, without its closing line break.
-std::string SystemMessage(DWORD error) {
-    char* text = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message(text != nullptr ? text : "", length);
-    LocalFree(text);
-    while (!message.empty() && static_cast<unsigned char>(message.back()) <= ' ') message.pop_back();
-    return message.empty() ? "System error " + std::to_string(error) + "." : message;
-}
 
 // Length of the part of a full path that cannot be created: "C:\" or "\\server\share\".
 size_t RootLength(const std::string& path) {

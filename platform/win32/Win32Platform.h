@@ -7,13 +7,6 @@
 
 namespace orl {
 
-// How a failed look at a path is taken. True when the error says that nothing is there: no such
-// file, folder or drive, or a name that cannot exist. False when something may be there that
-// cannot be reached or examined: access denied, a share offline, a network failing, a path too
-// long. ERROR_NOT_READY is a local drive without its medium, but on a network drive a server
-// that does not answer.
-bool MeansNothingThere(unsigned long error, bool networkDrive);
-
 class Win32Platform final : public Platform {
 public:
     PathKind Probe(const std::string& path) override;
