@@ -119,7 +119,9 @@ std::vector<std::string> DescribeChanges(Platform& platform, const std::vector<C
 }
 
 std::string WhatIfSummary(const std::vector<std::string>& lines, bool stopped) {
-    std::string summary = "What-if run: no changes were made. The run would:";
+    std::string summary = "What-if run: no changes were made. The run would";
+    if (lines.empty() && !stopped) return summary + " change nothing.";
+    summary += ':';
     for (const std::string& line : lines) summary += "\r\n" + line;
     if (stopped) summary += "\r\nstop with the error above";
     return summary;

@@ -110,6 +110,11 @@ TEST_F(ConsoleRunTest, ALoginRunWithNothingToChangeReadsNoDataAndWritesNothing) 
     memory().CreateFolderPath("H:\\TimeData");
     const std::vector<std::string> line = {"/vC:\\TimeSheet", "/sS:\\Workgroup", "/rH:\\TimeData", "/d", "/a"};
     ASSERT_EQ(Run(line), kExitSuccess);
+    std::vector<std::string> whatIf = line;
+    whatIf.push_back("/w");
+    ASSERT_EQ(Run(whatIf), kExitSuccess);
+    const std::string nothing = "\r\n\r\nWhat-if run: no changes were made. The run would change nothing.";
+    EXPECT_EQ(display.shown.back().rfind(nothing), display.shown.back().size() - nothing.size()) << display.shown.back();
     const std::string inEffect = "h:\\timedata\\orl.ini";
     memory().SetAttributes(inEffect, ReadOnly);
     for (const char* rights : {"/a", "/x"}) {
