@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/WindowsPath.h"
@@ -30,6 +31,14 @@ std::string ShortName(const std::string& parent, const std::string& name) {
     DWORD error = 0;
     FindShortName(parent, name, shortName, error);
     return shortName;
+}
+
+// The most characters that the short name of a folder still to be made can have: eight, and the
+// dot and up to three characters of what follows the last dot, never more than the name itself.
+size_t ShortNameBound(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    const size_t bound = dot == std::string::npos ? 8 : dot == 0 ? 12 : 9 + std::min<size_t>(3, name.size() - dot - 1);
+    return std::min(bound, name.size());
 }
 
 }  // namespace
@@ -63,6 +72,7 @@ bool ReachableOnceMade(const std::string& path, size_t limit) {
     if (full.empty() || parts.names.empty()) return false;
     std::string reached = parts.root;
     if (reached.back() != '\\') reached += '\\';
+    std::string folder = reached;  // the same folder by its long names
     bool missing = false;
     for (size_t i = 0; i + 1 < parts.names.size(); ++i) {
         std::string shortName;
@@ -72,8 +82,15 @@ bool ReachableOnceMade(const std::string& path, size_t limit) {
             if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return false;
             missing = true;
         }
-        if (missing) shortName = parts.names[i].substr(0, 12);  // as long as its short name at most
+        folder += parts.names[i];
+        if (missing) {
+            // Made as the real run makes it: by its own name below the short names of the folders
+            // above it, leaving room for an 8.3 name, or else by its long path.
+            if ((reached + parts.names[i]).size() >= limit - 12 && folder.size() >= limit) return false;
+            shortName = parts.names[i].substr(0, ShortNameBound(parts.names[i]));
+        }
         reached += shortName + "\\";
+        folder += '\\';
     }
     reached += parts.names.back() + (full.back() == '\\' ? "\\" : "");
     return missing && reached.size() < limit;

@@ -17,7 +17,7 @@ std::string Reachable(const std::string& path, size_t limit = 260);
 
 // The path lies below a folder that does not exist yet, and comes within the limit once the
 // missing folders are made: through the short names of the folders that exist, and of those to be
-// made, which Windows gives at most 12 characters (8.3).
+// made, which Windows gives 8.3 names (eight characters where the name has no dot).
 bool ReachableOnceMade(const std::string& path, size_t limit = 260);
 
 // The full form of a path too long for GetFullPathNameA, worked out as that call would.

@@ -267,19 +267,25 @@ long_paths)
     done
     grep -q 'ServerAdmin=2' "$E2E_H/$unix_deep/timedata/orl.ini" || fail "the rights were not written"
     expect_no_temporary
-    # Backup paths of 260 to 290 characters, reached only through the short name of the backup
-    # folder that the run makes (its other folders have none): the what-if run foretells the report.
-    eight=""; for _ in $(seq 21); do eight="$eight\\abcdefgh"; done
-    older="$E2E_H/$(printf '%s' "$eight" | tr '\\' /)/timedata"
-    lay_out "$older" 200 2000
-    line="orlconfigc.exe /v\"C:$deep\\timesheet\" /r\"H:$eight\\timedata\""
-    e2e_run "$line /w"
-    e2e_expect_status 0
-    sed '/^What-if run/,$d' "$E2E_OUT" >"$E2E_OUT.foretold"
-    e2e_run "$line"
-    e2e_expect_status 0
-    cmp -s <(sed 's/\r$//; /^$/d' "$E2E_OUT") <(sed 's/\r$//; /^$/d' "$E2E_OUT.foretold") || fail "foretold: $(cat "$E2E_OUT.foretold")"
-    [ -n "$(find "$older" -path '*ORL Backup*' -name CategoryActivity.txt)" ] || fail "no backup at the long path"
+    # Backup paths of 263, 285 and 286 characters, reached only through the short name of the
+    # backup folder that the run makes (eight characters; its other folders have none): the
+    # what-if run foretells the report. The last fails in both: the backup folder's own path, by
+    # which it is made, is then 260 characters long.
+    expected=(0 0 2) n=0
+    for eight in "$(printf '\\abcdefgh%.0s' $(seq 21))" "$(printf '\\abcdefgh%.0s' $(seq 23))"\\xxx{,x}; do
+        older="$E2E_H/$(printf '%s' "$eight" | tr '\\' /)/timedata"
+        lay_out "$older" 200 2000
+        line="orlconfigc.exe /v\"C:$deep\\timesheet\" /r\"H:$eight\\timedata\""
+        e2e_run "$line /w"
+        e2e_expect_status ${expected[n]} || fail "foretold: $(cat "$E2E_OUT")"
+        sed '/^What-if run/,$d' "$E2E_OUT" >"$E2E_OUT.foretold"
+        e2e_run "$line"
+        e2e_expect_status ${expected[n]}
+        cmp -s <(sed 's/\r$//; /^$/d' "$E2E_OUT") <(sed 's/\r$//; /^$/d' "$E2E_OUT.foretold") || fail "foretold: $(cat "$E2E_OUT.foretold")"
+        [ ${expected[n]} != 0 ] || [ -n "$(find "$older" -path '*ORL Backup*' -name CategoryActivity.txt)" ] ||
+            fail "no backup at the long path"
+        n=$((n + 1))
+    done
     rm -rf "$E2E_C/folder-1-of-a-path-longer-than-windows-likes" ;;
 server_storm)
     # Twelve workstations configure against one new server folder at the same moment, each
