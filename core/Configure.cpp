@@ -35,11 +35,6 @@ std::string ValidationFailure(const ConfigureRun& run) {
 // Backs up what lies at the new location, then copies the data folder and the settings files there.
 void TransferData(ConfigureRun& run) {
     Platform& platform = run.platform;
-    // A save that lost a location's settings file is taken up before anything is copied: the
-    // current location's settings then go along with its data, and the new location's are
-    // backed up with its own.
-    RecoverInterruptedSave(platform, run.currentLocation + "orl.ini");
-    RecoverInterruptedSave(platform, run.newLocation + "orl.ini");
     if (FolderHasFiles(platform, run.newLocation) &&
         !BackupFolder(platform, run.newLocation, run.newLocation)) {
         run.failure = "File backup of \"" + run.newLocation + "\" failed.";
@@ -129,6 +124,14 @@ void Configure(Platform& platform, std::string installFolder, std::string server
     // lines stranded there while the installation went back to older ones.
     if (!run.currentRedirect.empty() && platform.Probe(run.currentRedirect) == PathKind::Unknown) {
         throw PlatformError("Cannot open file " + run.currentRedirect);
+    }
+    // A save that lost a location's settings file is taken up before anything is changed, or
+    // stops the run where it cannot be read: the current location's settings then go along with
+    // its data, and the new location's are backed up with its own.
+    if (!run.install.empty()) RecoverInterruptedSave(platform, run.install + "orl.ini");
+    if (!run.currentRedirect.empty()) RecoverInterruptedSave(platform, run.currentRedirect + "orl.ini");
+    if (!run.newRedirect.empty() && run.newRedirect != run.currentRedirect) {
+        RecoverInterruptedSave(platform, run.newRedirect + "orl.ini");
     }
     // The network folders are prepared before anything is validated, so a rejected call may
     // still leave them created.

@@ -136,6 +136,16 @@ TEST(ConfigureFaults, ASettingsFileLostOnTheWayIsAFailedCopy) {
     ASSERT_TRUE(memory.DeleteFileAt("C:\\TimeSheet\\orl.ini"));
     ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, "C:\\TimeSheet\\orl.ini"), "[Setup]\r\nLanguage=en\r\n\r\n"));
     ASSERT_TRUE(PutFile(memory, TemporaryFor(memory, "H:\\TimeData\\orl.ini"), "[Setup]\r\nLanguage=de\r\n\r\n"));
+    // One that a sync client holds, denying reads, stops the run before anything is made.
+    memory.AddDrive('S');
+    memory.HoldDenyingReads(TemporaryFor(memory, "H:\\TimeData\\orl.ini"));
+    EXPECT_EQ(RaisedText([&] {
+                  Configure(memory, "C:\\TimeSheet", "S:\\Team", "", "H:\\TimeData", false, true, false, false, false,
+                            success, true, true, failure);
+              }),
+              "Cannot open file " + TemporaryFor(memory, "h:\\timedata\\orl.ini"));
+    EXPECT_EQ(memory.Probe("S:\\Team"), PathKind::Missing);
+    memory.ClearFaults();
     success.clear();
     failure.clear();
     Configure(memory, "C:\\TimeSheet", "", "", "H:\\TimeData", false, true, false, false, false, success, true,
