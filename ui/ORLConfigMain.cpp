@@ -216,20 +216,31 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
         if (!AskTransfer(comparison, transferData)) return false;
     }
 
-    view_.RunLong("Configuring", [&] {
-        configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),
-                   TrimControl(NewRedirect), copySharedData, transferData, false, userAdmin, adminOnly, successReport,
-                   true, true, failureReport);
-    });
-    // A failed configuration may have got as far as the redirection: the next press starts from
-    // where this one left the data.
+    // A failed configuration, reported or raised (a settings file that cannot be written), may
+    // have got as far as the redirection: the next press starts from where this one left the data.
+    try {
+        view_.RunLong("Configuring", [&] {
+            configure_(platform_, TrimControl(installFolder), TrimControl(serverFolder), TrimControl(CurrentRedirect),
+                       TrimControl(NewRedirect), copySharedData, transferData, false, userAdmin, adminOnly,
+                       successReport, true, true, failureReport);
+        });
+    } catch (...) {
+        ReadRedirectAgain(AddBackslash(TrimControl(installFolder)));
+        throw;
+    }
     if (!failureReport.empty()) ReadRedirectAgain(AddBackslash(TrimControl(installFolder)));
     return true;
 }
 
 void TMainConfigForm::CheckStillInForce(const std::string& installFolder) {
     if (ReadRedirect(platform_, installFolder) == CurrentRedirect) return;
-    LoadState(platform_, installFolder);
+    // What could not be read of the new state is shown as such, and the read's error said.
+    try {
+        LoadState(platform_, installFolder);
+    } catch (...) {
+        RefreshStatus();
+        throw;
+    }
     RefreshStatus();
     throw PlatformError(kChangedMeanwhile);
 }

@@ -249,9 +249,15 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
     form->btnOKClick();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_NE(calls.back().find("|H:\\Moved\\|H:\\New\\|"), std::string::npos) << calls.back();
+    whileConfiguring = [this] { WriteRedirect(disk, kInstall, "H:\\Moved\\"); throw PlatformError("Cannot create"); };
     RunHandler(view, [this] { form->btnOKClick(); });
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_NE(calls.back().find("|H:\\New\\|H:\\New\\|"), std::string::npos) << calls.back();
+    RunHandler(view, [this] { view.answers = {BoxAnswer::Yes}; form->btnOKClick(); });  // it was this window's run
+    EXPECT_NE(calls.back().find("|H:\\Moved\\|H:\\New\\|"), std::string::npos) << calls.back();
+    WriteRedirect(disk, kInstall, "H:\\Gone\\"), disk.TakeOffline("H:\\Gone");  // moved where it cannot be read
+    RunHandler(view, [this] { form->btnOKClick(); });
+    EXPECT_EQ(view.texts["lblRedirect"], "Redirection to \"h:\\gone\\\" cannot be reached.");
     RunHandler(view, [] { throw PlatformError("Ends in a stop."); });
     EXPECT_EQ(view.errors.back(), "Ends in a stop.");
     RunHandler(view, [] { throw std::bad_alloc(); });
