@@ -67,8 +67,8 @@ private:
     std::optional<std::string> onDisk_;  // the file's bytes as read; none when it was not there
 };
 
-// Where "orl.ini" is missing and a save of it left the new text whole under its temporary name,
-// puts that text in its place; raises as reading the file does.
+// Where "orl.ini" is missing from a folder that exists and a save of it left the new text whole
+// under its temporary name, puts that text in its place; raises as reading the file does.
 void RecoverInterruptedSave(Platform& platform, const std::string& path);
 
 }  // namespace orl
