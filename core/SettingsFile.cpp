@@ -189,8 +189,9 @@ void SettingsFile::Save() {
 void RecoverInterruptedSave(Platform& platform, const std::string& path) {
     // A folder still to be made holds no save, and what lies below it at a long path is out of
     // reach until then: the run reaches it through the short names of the folders it makes.
-    if (platform.Probe(FolderPart(path)) != PathKind::Folder) return;
-    if (platform.Probe(path) == PathKind::Missing) SettingsFile(platform, path);
+    if (platform.Probe(path) == PathKind::Missing && platform.Probe(FolderPart(path)) == PathKind::Folder) {
+        SettingsFile(platform, path);
+    }
 }
 
 }  // namespace orl

@@ -233,7 +233,7 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
 }
 
 void TMainConfigForm::CheckStillInForce(const std::string& installFolder) {
-    if (ReadRedirect(platform_, installFolder) == CurrentRedirect) return;
+    if (NormalisedFolder(ReadRedirect(platform_, installFolder)) == NormalisedFolder(CurrentRedirect)) return;
     // What could not be read of the new state is shown as such, and the read's error said.
     try {
         LoadState(platform_, installFolder);

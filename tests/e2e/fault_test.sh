@@ -13,7 +13,8 @@ e2e_begin "fault-$case_name"
 install="$E2E_C/TimeSheet"
 rm -rf "$install"
 mounted=""
-cleanup() { [ -z "$mounted" ] || umount "$mounted"; rm -rf "$install"; }
+stopped=""
+cleanup() { [ -z "$stopped" ] || kill -CONT $stopped; [ -z "$mounted" ] || umount "$mounted"; rm -rf "$install"; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -327,9 +328,9 @@ two_runs)
     # however fast either of them runs.
     first=$(for pid in $(pgrep -f '^orlconfigc.exe /vC:.TimeSheet /rH:'); do
         tr '\0' '\n' <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$E2E_PREFIX" && echo "$pid"; done || true)
-    [ -n "$first" ] && kill -STOP $first || fail "the first run was not found copying"
+    [ -n "$first" ] && stopped=$first && kill -STOP $first || fail "the first run was not found copying"
     e2e_run 'orlconfigc.exe /v"C:\TimeSheet" /s"S:\Other" /d'
-    kill -CONT $first
+    kill -CONT $first && stopped=""
     wait
     [ "$(cat "$E2E_OUT.first.status")" = 0 ] || fail "the first run: $(cat "$E2E_OUT.first")"
     [ -n "$(ls "$E2E_H/TimeData/Data" 2>/dev/null)" ] || fail "the first run copied nothing"

@@ -250,6 +250,7 @@ TEST_F(MainFormTest, AFailureOrARaisedErrorLeavesTheWindowOpenWithItsState) {
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_NE(calls.back().find("|H:\\Moved\\|H:\\New\\|"), std::string::npos) << calls.back();
     whileConfiguring = [this] { WriteRedirect(disk, kInstall, "H:\\Moved\\"); throw PlatformError("Cannot create"); };
+    WriteRedirect(disk, kInstall, "h:\\NEW");  // the same folder, as another run spells it
     RunHandler(view, [this] { form->btnOKClick(); });
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_NE(calls.back().find("|H:\\New\\|H:\\New\\|"), std::string::npos) << calls.back();
