@@ -33,12 +33,24 @@ std::string ShortName(const std::string& parent, const std::string& name) {
     return shortName;
 }
 
-// The most characters that the short name of a folder still to be made can have: eight, and the
-// dot and up to three characters of what follows the last dot, never more than the name itself.
+// A name that is its own short name: eight characters at most, a dot and three at most after it,
+// no blank and none of the characters that 8.3 names leave out.
+bool IsOwnShortName(const std::string& name) {
+    const size_t dot = name.find('.');
+    if (dot == 0 || dot != name.rfind('.')) return false;
+    if ((dot == std::string::npos ? name.size() : dot) > 8 || (dot != std::string::npos && name.size() - dot > 4)) {
+        return false;
+    }
+    return name.find_first_of(" \"*+,/:;<=>?[\\]|") == std::string::npos;
+}
+
+// The most characters that the short name of a folder still to be made can have: the name itself
+// where it is its own short name; otherwise eight, and the dot and up to three characters of what
+// follows the last dot.
 size_t ShortNameBound(const std::string& name) {
+    if (IsOwnShortName(name)) return name.size();
     const size_t dot = name.rfind('.');
-    const size_t bound = dot == std::string::npos ? 8 : dot == 0 ? 12 : 9 + std::min<size_t>(3, name.size() - dot - 1);
-    return std::min(bound, name.size());
+    return dot == std::string::npos ? 8 : dot == 0 ? 12 : 9 + std::min<size_t>(3, name.size() - dot - 1);
 }
 
 }  // namespace
@@ -87,7 +99,7 @@ bool ReachableOnceMade(const std::string& path, size_t limit) {
             // Made as the real run makes it: by its own name below the short names of the folders
             // above it, leaving room for an 8.3 name, or else by its long path.
             if ((reached + parts.names[i]).size() >= limit - 12 && folder.size() >= limit) return false;
-            shortName = parts.names[i].substr(0, ShortNameBound(parts.names[i]));
+            shortName = std::string(ShortNameBound(parts.names[i]), '~');
         }
         reached += shortName + "\\";
         folder += '\\';
