@@ -22,7 +22,8 @@ std::string LockName(const std::string& fullPath) {
 
 InstallationLock::InstallationLock(Platform& platform, const std::string& installFolder)
     : platform_(platform), name_(LockName(platform.FullPath(AddBackslash(installFolder)))) {
-    // Quoted as the reports quote folders.
+    // Quoted as the reports quote folders; put together in place, as GCC 12 warns falsely
+    // (-Wrestrict) of "\"" + folder + "\"" here.
     std::string folder = NormalisedFolder(installFolder);
     folder.insert(folder.begin(), '"');
     folder += '"';

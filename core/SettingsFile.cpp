@@ -148,7 +148,8 @@ std::string SettingsFile::Text() const {
 void SettingsFile::Save() {
     // The same line runs at every login: a file that would get the bytes it has keeps them, and
     // its time stamp, and costs the file server one question: whether it is still there.
-    if (onDisk_ && *onDisk_ == Text() && platform_.Probe(path_) == PathKind::File) return;
+    const std::string text = Text();
+    if (onDisk_ && *onDisk_ == text && platform_.Probe(path_) == PathKind::File) return;
     // The new text goes to a temporary beside the old file and is flushed there; only then is it
     // put in the old one's place, in one step. ReplaceFile keeps the old file's attributes and
     // security; a file that does not exist yet is simply renamed into place.
@@ -164,14 +165,14 @@ void SettingsFile::Save() {
     // A read-only settings file stays as it is: Windows refuses to replace it, and so does this
     // program where a file system would let it.
     if ((platform_.Attributes(path_) & ReadOnly) || !RemoveTemporary(platform_, temporary)) throw PlatformError(failed);
-    if (!platform_.WriteWholeFile(temporary, Text())) {
+    if (!platform_.WriteWholeFile(temporary, text)) {
         RemoveTemporary(platform_, temporary);  // cut, and never to be taken up
         throw PlatformError(failed);
     }
     const PathKind old = platform_.Probe(path_);
     if (old == PathKind::File ? platform_.ReplaceFileWith(path_, temporary)
                               : old == PathKind::Missing && MoveIntoPlace(platform_, temporary, path_)) {
-        onDisk_ = Text();
+        onDisk_ = text;
         return;
     }
     // ReplaceFile may fail after it has taken the old file away: the new text is then the only
@@ -179,7 +180,7 @@ void SettingsFile::Save() {
     // up; it is never deleted while the settings file is missing.
     if (platform_.Probe(path_) == PathKind::Missing && platform_.Probe(temporary) == PathKind::File) {
         if (!MoveIntoPlace(platform_, temporary, path_)) throw PlatformError(failed);
-        onDisk_ = Text();
+        onDisk_ = text;
         return;
     }
     if (platform_.Probe(path_) == PathKind::File) RemoveTemporary(platform_, temporary);

@@ -194,7 +194,8 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
     // One configuration at a time per installation, a login script's included: held from the
     // first question to the end of the work, and let go before the outcome waits for a person.
     const InstallationLock lock(platform_, TrimControl(installFolder));
-    CheckStillInForce(AddBackslash(TrimControl(installFolder)));
+    const std::string install = AddBackslash(TrimControl(installFolder));
+    CheckStillInForce(install);
     bool copySharedData = false;
     if (!serverFolder.empty() && !HasSharedDataFiles(platform_, serverFolder) &&
         HasSharedDataFiles(platform_, installFolder)) {
@@ -225,10 +226,10 @@ bool TMainConfigForm::AskAndConfigure(std::string& successReport, std::string& f
                        successReport, true, true, failureReport);
         });
     } catch (...) {
-        ReadRedirectAgain(AddBackslash(TrimControl(installFolder)));
+        ReadRedirectAgain(install);
         throw;
     }
-    if (!failureReport.empty()) ReadRedirectAgain(AddBackslash(TrimControl(installFolder)));
+    if (!failureReport.empty()) ReadRedirectAgain(install);
     return true;
 }
 

@@ -98,7 +98,7 @@ bool ReachableOnceMade(const std::string& path, size_t limit) {
         if (missing) {
             // Made as the real run makes it: by its own name below the short names of the folders
             // above it, leaving room for an 8.3 name, or else by its long path.
-            if ((reached + parts.names[i]).size() >= limit - 12 && folder.size() >= limit) return false;
+            if ((reached + parts.names[i]).size() >= limit - kShortNameRoom && folder.size() >= limit) return false;
             shortName = std::string(ShortNameBound(parts.names[i]), '~');
         }
         reached += shortName + "\\";

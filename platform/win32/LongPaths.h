@@ -15,6 +15,10 @@ namespace orl {
 // yet, or be a wildcard.
 std::string Reachable(const std::string& path, size_t limit = 260);
 
+// CreateDirectoryA leaves room for an 8.3 name below the folder it makes: a folder's path is
+// made within the limit less this many characters.
+constexpr size_t kShortNameRoom = 12;
+
 // The path lies below a folder that does not exist yet, and comes within the limit once the
 // missing folders are made: through the short names of the folders that exist, and of those to be
 // made, which Windows gives 8.3 names (eight characters where the name has no dot).

@@ -36,8 +36,7 @@ size_t RootLength(const std::string& path) {
 }
 
 bool CreateOneFolder(const std::string& path) {
-    // CreateDirectoryA leaves room for an 8.3 name below the folder it makes.
-    const std::string reachable = Reachable(path, MAX_PATH - 12);
+    const std::string reachable = Reachable(path, MAX_PATH - kShortNameRoom);
     if (CreateDirectoryA(reachable.c_str(), nullptr)) return true;
     DWORD attributes = GetFileAttributesA(reachable.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
